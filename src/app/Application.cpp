@@ -1,0 +1,60 @@
+#include "app/Application.h"
+#include "app/Paths.h"
+#include "app/TForm1.h"
+#include "app/TForm7.h"
+#include "folders/TForm2.h"
+#include "folders/TForm4.h"
+#include "folders/TForm5.h"
+#include "player/TForm8.h"
+#include "player/TForm9.h"
+#include "tools/TForm3.h"
+#include "tools/TForm6.h"
+
+namespace vx {
+
+Application::Application(Platform& p) : platform(p), Settings(p.registry) {}
+
+Application::~Application() = default;
+
+void Application::create() {
+    Form1 = std::make_unique<TForm1>(*this);
+    Form1->FormCreate();
+    platform.ui.markApplicationToolWindow();
+    Form3 = std::make_unique<TForm3>(*this);
+    Form3->FormCreate();
+    Form2 = std::make_unique<TForm2>(*this);
+    Form2->FormCreate();
+    Form4 = std::make_unique<TForm4>(*this);
+    Form4->FormCreate();
+    Form5 = std::make_unique<TForm5>(*this);
+    Form5->FormCreate();
+    Form6 = std::make_unique<TForm6>(*this);
+    Form7 = std::make_unique<TForm7>(*this);
+    Form8 = std::make_unique<TForm8>(*this);
+    Form8->FormCreate();
+    Form9 = std::make_unique<TForm9>(*this);
+}
+
+void Application::run() { platform.ui.run(Form1->window()); }
+
+std::wstring Application::programFolder() const { return paths::folderOf(platform.system.programPath()); }
+
+ui::Form& Application::panelWindow() { return Form3->window(); }
+ui::Form& Application::driveDialogWindow() { return Form2->window(); }
+ui::Form& Application::favouritesWindow() { return Form4->window(); }
+ui::Form& Application::addFolderWindow() { return Form5->window(); }
+ui::Form& Application::settingsWindow() { return Form6->window(); }
+ui::Form& Application::aboutWindow() { return Form7->window(); }
+ui::Form& Application::playerWindow() { return Form8->window(); }
+
+void Application::closeMediaEngine() {
+    if (Form8)
+        Form8->closeMediaEngine();
+}
+
+void Application::saveLastPlaylist() {
+    if (Form8)
+        Form8->saveLastPlaylist();
+}
+
+} // namespace vx

@@ -1,0 +1,20 @@
+#pragma once
+#include "platform/Files.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "platform/System.h"
+#include "platform/ui/Toolkit.h"
+
+namespace vx {
+
+// Everything the program needs of Windows, built once: from the real system in main, from
+// fakes in the tests.
+struct Platform {
+    platform::Registry& registry;
+    platform::Files& files;
+    platform::System& system;
+    platform::Shell& shell;
+    ui::Toolkit& ui;
+};
+
+} // namespace vx

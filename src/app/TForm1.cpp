@@ -1,0 +1,126 @@
+#include "app/TForm1.h"
+#include "app/Application.h"
+#include "app/LaunchLog.h"
+#include "platform/ui/Guard.h"
+
+namespace vx {
+
+namespace {
+constexpr wchar_t CloseQuestion[] = L"Вы действительно хотите закрыть Vextral ?";
+} // namespace
+
+TForm1::TForm1(Application& app) : app_(app) {
+    ui::FormSpec spec;
+    spec.windowClass = L"TForm1";
+    spec.caption = L"Form1";
+    spec.frame = ui::Frame::None;
+    spec.clientWidth = 285;
+    spec.clientHeight = 95;
+    spec.left = 342;
+    spec.top = 282;
+    spec.topmost = true;
+    window_ = app.platform.ui.createForm(spec);
+
+    SpeedButton2 = &window_->addSpeedButton({1002, {0, 0, 25, 22}, {}});
+    SpeedButton2->setGlyph(ui::Glyph::ArrowUp);
+    SpeedButton2->setHint(L"Развернуть");
+    SpeedButton2->onClick = [this] { SpeedButton2Click(); };
+
+    SpeedButton1 = &window_->addSpeedButton({1001, {25, 0, 25, 22}, {}});
+    SpeedButton1->setGlyph(ui::Glyph::StartFlag);
+    SpeedButton1->setHint(L"Пуск");
+    SpeedButton1->onClick = [this] { SpeedButton1Click(); };
+
+    PopupMenu1 = &window_->addPopupMenu();
+    PopupMenu1->addItem(L"Закрыть", [this] { N5Click(); });
+    PopupMenu1->addItem(L"Настройка", [this] { N1Click(); });
+    PopupMenu1->addItem(L"-", nullptr);
+    PopupMenu1->addItem(L"О программе", [this] { N4Click(); });
+    SpeedButton2->setPopupMenu(PopupMenu1);
+
+    window_->onClose = [this] { FormClose(); };
+    window_->addTimer(ShellWatchMs, [this] { keepStartButtonHidden(); });
+}
+
+void TForm1::FormCreate() {
+    // A launch log that cannot be written is reported; the bar is still set up.
+    ui::guarded(app_.platform.ui, [this] {
+        writeLaunchLog(app_.platform.files, app_.platform.system, app_.programFolder());
+    });
+    // Without a settings key the program still runs: reads give empty texts, writes report.
+    ui::guarded(app_.platform.ui, [this] { app_.Settings.RegCreate(); });
+    app_.Settings.open();
+    Pusk(false);
+    window_->dock(TaskbarWnd, Rect{3, 0, BarWidth, BarHeight});
+}
+
+void TForm1::Pusk(bool show) {
+    auto& shell = app_.platform.shell;
+    TaskbarWnd = shell.findTaskbar();
+    StartButtonWnd = TaskbarWnd ? shell.firstForeignChild(TaskbarWnd) : 0;
+    if (StartButtonWnd)
+        shell.show(StartButtonWnd, show);
+}
+
+void TForm1::keepStartButtonHidden() {
+    if (!app_.Settings.isOpen())
+        return; // the exit or shutdown sequence has shown the Start button on purpose
+    auto& shell = app_.platform.shell;
+    if (StartButtonWnd && shell.isVisible(StartButtonWnd))
+        shell.show(StartButtonWnd, false);
+}
+
+void TForm1::SpeedButton1Click() {
+    if (StartButtonWnd)
+        app_.platform.shell.pressButton(StartButtonWnd);
+}
+
+void TForm1::SpeedButton2Click() {
+    auto& flags = app_.flags;
+    if (flags.PanelUnfolded) {
+        SpeedButton2->setGlyph(ui::Glyph::ArrowUp);
+        app_.panelWindow().hide();
+        SpeedButton2->setHint(L"Развернуть");
+    } else {
+        SpeedButton2->setGlyph(ui::Glyph::ArrowDown);
+        app_.panelWindow().show();
+        SpeedButton2->setHint(L"Свернуть");
+    }
+    flags.PanelUnfolded = !flags.PanelUnfolded;
+}
+
+void TForm1::AllFormClose() {
+    auto& flags = app_.flags;
+    if (flags.PlayerShown)
+        app_.playerWindow().close();
+    if (flags.DriveDialogShown)
+        app_.driveDialogWindow().close();
+    if (flags.FavouritesShown)
+        app_.favouritesWindow().close();
+    if (flags.PanelUnfolded)
+        SpeedButton2Click();
+    if (flags.AddFolderShown)
+        app_.addFolderWindow().close();
+}
+
+void TForm1::confirmAndClose() {
+    if (!app_.platform.ui.ask(ui::QuestionKind::Confirmation, CloseQuestion))
+        return;
+    AllFormClose();
+    window_->close();
+}
+
+void TForm1::N5Click() { confirmAndClose(); }
+
+void TForm1::N1Click() { app_.settingsWindow().show(); }
+
+void TForm1::N4Click() { app_.aboutWindow().showModal(); }
+
+void TForm1::FormClose() {
+    app_.closeMediaEngine();
+    app_.saveLastPlaylist();
+    app_.Settings.release();
+    Pusk(true);
+}
+
+} // namespace vx

@@ -1,0 +1,47 @@
+#pragma once
+#include "platform/Types.h"
+#include "platform/ui/Form.h"
+#include <cstdint>
+#include <memory>
+
+namespace vx {
+
+class Application;
+
+// The main bar: two flat buttons docked into the taskbar in place of the Start button.
+class TForm1 {
+  public:
+    static constexpr std::uint8_t BarHeight = 24;
+    static constexpr int BarWidth = 50;
+    static constexpr int ShellWatchMs = 250;
+
+    explicit TForm1(Application& app);
+
+    void FormCreate();
+    void Pusk(bool show);
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+    void AllFormClose();
+    void N5Click();
+    void N1Click();
+    void N4Click();
+    void FormClose();
+    // Closes everything after the question; shared by the menu and the tool panel.
+    void confirmAndClose();
+    // The shell shows its Start button again when it lays out the taskbar: hide it again.
+    void keepStartButtonHidden();
+
+    ui::Form& window() { return *window_; }
+
+    ui::SpeedButton* SpeedButton1 = nullptr;
+    ui::SpeedButton* SpeedButton2 = nullptr;
+    ui::PopupMenu* PopupMenu1 = nullptr;
+    WindowId TaskbarWnd = 0;
+    WindowId StartButtonWnd = 0;
+
+  private:
+    Application& app_;
+    std::unique_ptr<ui::Form> window_;
+};
+
+} // namespace vx

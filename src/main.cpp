@@ -1,0 +1,23 @@
+#include "app/Application.h"
+#include "platform/ui/Guard.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
+#include "platform/win32/Win32System.h"
+#include "platform/win32/ui/Win32Toolkit.h"
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    vx::win32::Win32Registry registry;
+    vx::win32::Win32Files files;
+    vx::win32::Win32System system;
+    vx::win32::Win32Shell shell;
+    vx::win32::Win32Toolkit toolkit(vx::Application::Title);
+    vx::Platform platform{registry, files, system, shell, toolkit};
+
+    vx::Application app(platform);
+    if (!vx::ui::guarded(toolkit, [&] { app.create(); }))
+        return 1;
+    app.run();
+    return 0;
+}

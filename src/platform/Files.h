@@ -1,0 +1,28 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace vx::platform {
+
+struct DirEntry {
+    std::wstring name;
+    bool directory = false;
+};
+
+// Plain file input and output. Failures raise vx::IoError (or vx::CannotCreateFile).
+class Files {
+  public:
+    virtual ~Files() = default;
+    virtual bool exists(const std::wstring& path) = 0;
+    virtual std::vector<std::uint8_t> readAll(const std::wstring& path) = 0;
+    // Replaces the file as a whole: written to a temporary file beside it and moved over it,
+    // so a failure leaves the previous file intact.
+    virtual void writeAll(const std::wstring& path, const std::vector<std::uint8_t>& bytes) = 0;
+    virtual void append(const std::wstring& path, const std::vector<std::uint8_t>& bytes) = 0;
+    // Entries of one folder in the order the file system returns them (no "." and "..").
+    virtual std::vector<DirEntry> list(const std::wstring& folder) = 0;
+    virtual bool setCurrentDirectory(const std::wstring& path) = 0;
+};
+
+} // namespace vx::platform

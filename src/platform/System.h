@@ -1,0 +1,25 @@
+#pragma once
+#include <string>
+
+namespace vx::platform {
+
+struct LocalTime {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0, millisecond = 0;
+};
+
+// Facts of the running system: the program's own file, the clock, text encodings, the screen.
+class System {
+  public:
+    virtual ~System() = default;
+    virtual std::wstring programPath() = 0;
+    virtual LocalTime localNow() = 0;
+    virtual std::wstring shortDate(const LocalTime& t) = 0;
+    virtual std::wstring longTime(const LocalTime& t) = 0;
+    // Text in the system's ANSI code page; `exact` tells whether every character survived.
+    virtual std::string toAnsi(const std::wstring& text, bool* exact = nullptr) = 0;
+    virtual std::wstring fromAnsi(const std::string& bytes) = 0;
+    virtual int screenWidth() = 0;
+    virtual int screenHeight() = 0;
+};
+
+} // namespace vx::platform

@@ -1,0 +1,58 @@
+#pragma once
+#include "platform/Types.h"
+#include "platform/ui/Style.h"
+#include <functional>
+#include <string>
+
+namespace vx::ui {
+
+class PopupMenu;
+
+// Events are plain callbacks that the owner sets; the toolkit runs them inside its error guard.
+class Control {
+  public:
+    virtual ~Control() = default;
+    virtual WindowId handle() const = 0;
+    virtual int id() const = 0;
+};
+
+// A flat button with a 16 x 16 glyph and a hint shown as its tooltip.
+class SpeedButton : public Control {
+  public:
+    virtual void setGlyph(Glyph glyph) = 0;
+    virtual Glyph glyph() const = 0;
+    virtual void setHint(const std::wstring& hint) = 0;
+    virtual std::wstring hint() const = 0;
+    // The menu that a right click opens.
+    virtual void setPopupMenu(PopupMenu* menu) = 0;
+
+    std::function<void()> onClick;                  // left button released over the button
+    std::function<void(MouseButton)> onMouseDown;   // any button pressed
+};
+
+class Label : public Control {
+  public:
+    virtual void setText(const std::wstring& text) = 0;
+    virtual std::wstring text() const = 0;
+};
+
+class PopupMenu {
+  public:
+    virtual ~PopupMenu() = default;
+    // Returns the item's index; the caption "-" makes a separator.
+    virtual int addItem(const std::wstring& caption, std::function<void()> onClick) = 0;
+    virtual void setChecked(int index, bool checked) = 0;
+    virtual bool checked(int index) const = 0;
+    // Shows the menu with its top-left corner at a screen point and runs the chosen item.
+    virtual void popupAt(int x, int y) = 0;
+};
+
+class Timer {
+  public:
+    virtual ~Timer() = default;
+    virtual void setEnabled(bool enabled) = 0;
+    virtual bool enabled() const = 0;
+    virtual int interval() const = 0;
+};
+
+} // namespace vx::ui

@@ -1,0 +1,69 @@
+#pragma once
+#include "platform/Types.h"
+#include "platform/ui/Controls.h"
+#include "platform/ui/Style.h"
+#include <functional>
+#include <string>
+
+namespace vx::ui {
+
+enum class Frame {
+    None,     // no border, no caption
+    Dialog,   // fixed dialog frame with only the close box
+    Sizeable, // ordinary resizable frame
+};
+
+struct FormSpec {
+    std::wstring windowClass; // the window class name, "TForm1" ... "TForm9"
+    std::wstring caption;
+    Frame frame = Frame::Dialog;
+    int clientWidth = 0;
+    int clientHeight = 0;
+    int left = 0;
+    int top = 0;
+    bool topmost = false;
+    Colour background = Colour::system(syscolour::ButtonFace);
+    Font font;
+};
+
+struct ControlSpec {
+    int id = 0;     // a stable control ID, so tests and accessibility tools find the control
+    Rect rect;      // in the form's client coordinates
+    Font font;
+};
+
+// One top-level window of the program. It is created hidden and never destroyed while the
+// program runs: closing it runs onClose and hides it (the main window's close ends the program).
+class Form {
+  public:
+    virtual ~Form() = default;
+    virtual WindowId handle() const = 0;
+
+    // Makes the window visible and brings it to the front; onShow runs when it was hidden.
+    virtual void show() = 0;
+    // Hides the window without running onClose.
+    virtual void hide() = 0;
+    // Runs onClose; if that raises, the window stays as it is and the error goes to the caller.
+    virtual void close() = 0;
+    // Shows the window modally and returns when it is closed.
+    virtual void showModal() = 0;
+    virtual bool visible() const = 0;
+
+    // Outer bounds in screen coordinates (or the parent's client coordinates when docked).
+    virtual Rect bounds() const = 0;
+    virtual void setBounds(const Rect& r) = 0;
+
+    // Makes the window a child of `parent` at `where` in the parent's client coordinates; with
+    // parent 0 the window stays top-level and stay-on-top at `where` on the screen.
+    virtual void dock(WindowId parent, const Rect& where) = 0;
+
+    virtual SpeedButton& addSpeedButton(const ControlSpec& spec) = 0;
+    virtual Label& addLabel(const ControlSpec& spec, const std::wstring& text) = 0;
+    virtual PopupMenu& addPopupMenu() = 0;
+    virtual Timer& addTimer(int intervalMs, std::function<void()> onTick) = 0;
+
+    std::function<void()> onShow;
+    std::function<void()> onClose;
+};
+
+} // namespace vx::ui

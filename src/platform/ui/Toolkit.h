@@ -1,0 +1,37 @@
+#pragma once
+#include "platform/Types.h"
+#include "platform/ui/Form.h"
+#include <memory>
+#include <string>
+
+namespace vx::ui {
+
+enum class QuestionKind {
+    Confirmation, // caption "Confirm", question-mark icon
+    Information,  // caption "Information", information icon
+};
+
+// The windowing toolkit: creates the forms and shows the program's message boxes.
+class Toolkit {
+  public:
+    virtual ~Toolkit() = default;
+    virtual std::unique_ptr<Form> createForm(const FormSpec& spec) = 0;
+
+    // Modal question centred on the screen with the buttons "&Yes" (default) and "&No"
+    // (Escape); true only for "&Yes".
+    virtual bool ask(QuestionKind kind, const std::wstring& text) = 0;
+    // Plain notice: titled "Vextral", no icon, one "OK" button.
+    virtual void notify(const std::wstring& text) = 0;
+    // The application's error box: titled "Vextral", stop icon, "OK".
+    virtual void showError(const std::wstring& text) = 0;
+
+    // The hidden application window that owns every other window of the program.
+    virtual WindowId applicationWindow() const = 0;
+    // Adds WS_EX_TOOLWINDOW (0x80) to the application window's extended style.
+    virtual void markApplicationToolWindow() = 0;
+
+    // Shows the main form and runs the message loop until it is closed.
+    virtual void run(Form& mainForm) = 0;
+};
+
+} // namespace vx::ui

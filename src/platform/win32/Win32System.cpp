@@ -1,0 +1,85 @@
+#include "platform/win32/Win32System.h"
+#include <windows.h>
+
+namespace vx::win32 {
+
+namespace {
+
+SYSTEMTIME toSystemTime(const platform::LocalTime& t) {
+    SYSTEMTIME st{};
+    st.wYear = WORD(t.year);
+    st.wMonth = WORD(t.month);
+    st.wDay = WORD(t.day);
+    st.wHour = WORD(t.hour);
+    st.wMinute = WORD(t.minute);
+    st.wSecond = WORD(t.second);
+    st.wMilliseconds = WORD(t.millisecond);
+    return st;
+}
+
+} // namespace
+
+bool runningUnderWine() {
+    HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+std::wstring Win32System::programPath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+platform::LocalTime Win32System::localNow() {
+    SYSTEMTIME st{};
+    GetLocalTime(&st);
+    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
+}
+
+std::wstring Win32System::shortDate(const platform::LocalTime& t) {
+    SYSTEMTIME st = toSystemTime(t);
+    wchar_t buffer[128] = {};
+    GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &st, nullptr, buffer, 128);
+    return buffer;
+}
+
+std::wstring Win32System::longTime(const platform::LocalTime& t) {
+    SYSTEMTIME st = toSystemTime(t);
+    wchar_t buffer[128] = {};
+    GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, 128);
+    return buffer;
+}
+
+std::string Win32System::toAnsi(const std::wstring& text, bool* exact) {
+    if (exact)
+        *exact = true;
+    if (text.empty())
+        return {};
+    BOOL lossy = FALSE;
+    int n = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, &lossy);
+    std::string out(std::size_t(n), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), out.data(), n, nullptr, &lossy);
+    if (exact)
+        *exact = !lossy;
+    return out;
+}
+
+std::wstring Win32System::fromAnsi(const std::string& bytes) {
+    if (bytes.empty())
+        return {};
+    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    std::wstring out(std::size_t(n), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), out.data(), n);
+    return out;
+}
+
+int Win32System::screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+int Win32System::screenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+
+} // namespace vx::win32

@@ -1,0 +1,21 @@
+#pragma once
+#include "platform/System.h"
+
+namespace vx::win32 {
+
+class Win32System : public platform::System {
+  public:
+    std::wstring programPath() override;
+    platform::LocalTime localNow() override;
+    std::wstring shortDate(const platform::LocalTime& t) override;
+    std::wstring longTime(const platform::LocalTime& t) override;
+    std::string toAnsi(const std::wstring& text, bool* exact) override;
+    std::wstring fromAnsi(const std::string& bytes) override;
+    int screenWidth() override;
+    int screenHeight() override;
+};
+
+// True when the program runs under Wine (ntdll exports wine_get_version).
+bool runningUnderWine();
+
+} // namespace vx::win32

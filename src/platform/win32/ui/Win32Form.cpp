@@ -1,0 +1,210 @@
+#include "platform/win32/ui/Win32Form.h"
+#include "platform/win32/ui/GlyphPainter.h"
+#include "platform/win32/ui/Win32Controls.h"
+#include "platform/win32/ui/Win32Toolkit.h"
+#include <commctrl.h>
+
+namespace vx::win32 {
+
+namespace {
+
+constexpr UINT_PTR OverlayTimerId = 0x7E01;
+constexpr UINT OverlayIntervalMs = 500;
+
+DWORD styleFor(ui::Frame frame) {
+    switch (frame) {
+    case ui::Frame::None: return WS_POPUP | WS_CLIPCHILDREN;
+    case ui::Frame::Dialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case ui::Frame::Sizeable:
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+    }
+    return WS_POPUP;
+}
+
+DWORD exStyleFor(const ui::FormSpec& spec) {
+    DWORD ex = spec.frame == ui::Frame::Dialog ? WS_EX_DLGMODALFRAME : 0;
+    if (spec.topmost)
+        ex |= WS_EX_TOPMOST;
+    return ex;
+}
+
+} // namespace
+
+Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& spec) : toolkit_(toolkit), spec_(spec) {
+    registerClass(spec.windowClass);
+    background_.reset(CreateSolidBrush(colourRef(spec.background)));
+    DWORD style = styleFor(spec.frame);
+    DWORD exStyle = exStyleFor(spec);
+    RECT r{0, 0, spec.clientWidth, spec.clientHeight};
+    AdjustWindowRectEx(&r, style, FALSE, exStyle);
+    createWindow(spec.windowClass, exStyle, style, spec.left, spec.top, r.right - r.left, r.bottom - r.top,
+                 toolkit.appWindow(), nullptr, spec.caption.c_str());
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(spec.font)), FALSE);
+}
+
+Win32Form::~Win32Form() {
+    controls_.clear();
+    if (tooltip_)
+        DestroyWindow(tooltip_);
+}
+
+HFONT Win32Form::fontFor(const ui::Font& font) {
+    for (auto& [f, handle] : fonts_)
+        if (f.face == font.face && f.height == font.height && f.bold == font.bold)
+            return handle.get();
+    HFONT h = CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_DONTCARE, font.face.c_str());
+    fonts_.emplace_back(font, UniqueFont(h));
+    return h;
+}
+
+HWND Win32Form::tooltip() {
+    if (!tooltip_) {
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                   GetModuleHandleW(nullptr), nullptr);
+    }
+    return tooltip_;
+}
+
+void Win32Form::setChildColours(HWND child, COLORREF text) { childText_[child] = text; }
+
+void Win32Form::show() {
+    const bool wasVisible = visible();
+    ShowWindow(hwnd(), overlayTaskbar_ || isMain_ ? SW_SHOWNOACTIVATE : SW_SHOW);
+    if (!overlayTaskbar_ && !(GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD)) {
+        SetWindowPos(hwnd(), spec_.topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        if (spec_.frame != ui::Frame::None)
+            SetForegroundWindow(hwnd());
+    }
+    if (!wasVisible && onShow)
+        toolkit_.dispatch(onShow);
+}
+
+void Win32Form::hide() { ShowWindow(hwnd(), SW_HIDE); }
+
+void Win32Form::close() {
+    if (onClose)
+        onClose();
+    if (isMain_) {
+        DestroyWindow(hwnd());
+        return;
+    }
+    hide();
+}
+
+void Win32Form::showModal() {
+    ModalScope modal(hwnd());
+    modal_ = true;
+    show();
+    HWND self = hwnd();
+    toolkit_.pumpUntil([self] { return !IsWindowVisible(self); });
+    modal_ = false;
+}
+
+bool Win32Form::visible() const { return IsWindowVisible(hwnd()) != 0; }
+
+Rect Win32Form::bounds() const {
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    if (HWND parent = GetParent(hwnd()); parent && (GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD))
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+void Win32Form::setBounds(const Rect& r) {
+    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Form::dock(WindowId parent, const Rect& where) {
+    HWND taskbar = reinterpret_cast<HWND>(parent);
+    if (!taskbar) {
+        SetWindowPos(hwnd(), HWND_TOPMOST, where.left, where.top, where.width, where.height, SWP_NOACTIVATE);
+        return;
+    }
+    if (toolkit_.underWine()) {
+        // Wine does not paint a child window of another process's window: stand over the
+        // taskbar as a stay-on-top window owned by the application window instead.
+        overlayTaskbar_ = taskbar;
+        overlayOffset_ = where;
+        placeOverlay();
+        SetTimer(hwnd(), OverlayTimerId, OverlayIntervalMs, nullptr);
+        return;
+    }
+    LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
+    SetParent(hwnd(), taskbar);
+    SetWindowPos(hwnd(), HWND_TOP, where.left, where.top, where.width, where.height,
+                 SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void Win32Form::placeOverlay() {
+    if (!IsWindow(overlayTaskbar_))
+        return;
+    POINT origin{0, 0};
+    ClientToScreen(overlayTaskbar_, &origin);
+    SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + overlayOffset_.left, origin.y + overlayOffset_.top,
+                 overlayOffset_.width, overlayOffset_.height, SWP_NOACTIVATE);
+}
+
+ui::SpeedButton& Win32Form::addSpeedButton(const ui::ControlSpec& spec) {
+    controls_.push_back(std::make_unique<Win32SpeedButton>(*this, spec));
+    return static_cast<ui::SpeedButton&>(*controls_.back());
+}
+
+ui::Label& Win32Form::addLabel(const ui::ControlSpec& spec, const std::wstring& text) {
+    controls_.push_back(std::make_unique<Win32Label>(*this, spec, text));
+    return static_cast<ui::Label&>(*controls_.back());
+}
+
+ui::PopupMenu& Win32Form::addPopupMenu() {
+    menus_.push_back(std::make_unique<Win32PopupMenu>(*this));
+    return *menus_.back();
+}
+
+ui::Timer& Win32Form::addTimer(int intervalMs, std::function<void()> onTick) {
+    timers_.push_back(std::make_unique<Win32Timer>(*this, UINT_PTR(timers_.size() + 1), intervalMs, std::move(onTick)));
+    return *timers_.back();
+}
+
+LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        toolkit_.dispatch([this] { close(); });
+        return 0;
+    case WM_DESTROY:
+        if (isMain_)
+            PostQuitMessage(0);
+        break;
+    case WM_ERASEBKGND: {
+        RECT r{};
+        GetClientRect(hwnd(), &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, background_.get());
+        return 1;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN: {
+        auto it = childText_.find(reinterpret_cast<HWND>(lParam));
+        if (it == childText_.end())
+            break;
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, it->second);
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(background_.get());
+    }
+    case WM_TIMER:
+        if (wParam == OverlayTimerId) {
+            placeOverlay();
+            return 0;
+        }
+        for (auto& timer : timers_)
+            static_cast<Win32Timer&>(*timer).fire(UINT_PTR(wParam));
+        return 0;
+    default: break;
+    }
+    return WindowBase::onMessage(message, wParam, lParam);
+}
+
+} // namespace vx::win32

@@ -1,0 +1,63 @@
+#pragma once
+#include "platform/ui/Form.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/ui/WindowBase.h"
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace vx::win32 {
+
+class Win32Toolkit;
+
+class Win32Form : public WindowBase, public ui::Form {
+  public:
+    Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& spec);
+    ~Win32Form() override;
+
+    WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
+    void show() override;
+    void hide() override;
+    void close() override;
+    void showModal() override;
+    bool visible() const override;
+    Rect bounds() const override;
+    void setBounds(const Rect& r) override;
+    void dock(WindowId parent, const Rect& where) override;
+
+    ui::SpeedButton& addSpeedButton(const ui::ControlSpec& spec) override;
+    ui::Label& addLabel(const ui::ControlSpec& spec, const std::wstring& text) override;
+    ui::PopupMenu& addPopupMenu() override;
+    ui::Timer& addTimer(int intervalMs, std::function<void()> onTick) override;
+
+    // The main window: closing it destroys it and ends the message loop.
+    void makeMain() { isMain_ = true; }
+    Win32Toolkit& toolkit() { return toolkit_; }
+    HFONT fontFor(const ui::Font& font);
+    HWND tooltip();
+    // The control-colour answer for a child that asked with WM_CTLCOLOR*.
+    void setChildColours(HWND child, COLORREF text);
+
+  protected:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void placeOverlay();
+
+    Win32Toolkit& toolkit_;
+    ui::FormSpec spec_;
+    bool isMain_ = false;
+    bool modal_ = false;
+    UniqueBrush background_;
+    std::vector<std::pair<ui::Font, UniqueFont>> fonts_;
+    std::map<HWND, COLORREF> childText_;
+    HWND tooltip_ = nullptr;
+    HWND overlayTaskbar_ = nullptr;
+    Rect overlayOffset_;
+    std::vector<std::unique_ptr<ui::Control>> controls_;
+    std::vector<std::unique_ptr<ui::PopupMenu>> menus_;
+    std::vector<std::unique_ptr<ui::Timer>> timers_;
+};
+
+} // namespace vx::win32

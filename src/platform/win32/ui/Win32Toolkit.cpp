@@ -1,0 +1,83 @@
+#include "platform/win32/ui/Win32Toolkit.h"
+#include "platform/ui/Guard.h"
+#include "platform/win32/Win32System.h"
+#include "platform/win32/ui/Win32Form.h"
+#include <commctrl.h>
+
+namespace vx::win32 {
+
+ApplicationWindow::ApplicationWindow(const std::wstring& title) {
+    registerClass(L"TApplication");
+    createWindow(L"TApplication", 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
+                 nullptr, title.c_str());
+}
+
+Win32Toolkit::Win32Toolkit(const std::wstring& title) : app_(title), underWine_(runningUnderWine()) {
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+}
+
+std::unique_ptr<ui::Form> Win32Toolkit::createForm(const ui::FormSpec& spec) {
+    return std::make_unique<Win32Form>(*this, spec);
+}
+
+WindowId Win32Toolkit::applicationWindow() const { return reinterpret_cast<WindowId>(app_.hwnd()); }
+
+void Win32Toolkit::markApplicationToolWindow() {
+    LONG_PTR style = GetWindowLongPtrW(app_.hwnd(), GWL_EXSTYLE);
+    SetWindowLongPtrW(app_.hwnd(), GWL_EXSTYLE, style | WS_EX_TOOLWINDOW);
+}
+
+void Win32Toolkit::dispatch(const std::function<void()>& handler) { ui::guarded(*this, handler); }
+
+bool Win32Toolkit::pumpUntil(const std::function<bool()>& done) {
+    MSG msg;
+    while (!done()) {
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            PostQuitMessage(int(msg.wParam)); // let the outer loop end too
+            return false;
+        }
+        if (got == -1)
+            return false;
+        HWND top = GetAncestor(msg.hwnd, GA_ROOT);
+        if (top && IsDialogMessageW(top, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return true;
+}
+
+void Win32Toolkit::run(ui::Form& mainForm) {
+    static_cast<Win32Form&>(mainForm).makeMain();
+    mainForm.show();
+    HWND main = reinterpret_cast<HWND>(mainForm.handle());
+    pumpUntil([main] { return !IsWindow(main); });
+}
+
+ModalScope::ModalScope(HWND except) {
+    struct Collect {
+        ModalScope* self;
+        HWND except;
+    } collect{this, except};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* c = reinterpret_cast<Collect*>(p);
+            if (w != c->except && IsWindowEnabled(w) && c->self->count_ < 64) {
+                EnableWindow(w, FALSE);
+                c->self->disabled_[c->self->count_++] = w;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&collect));
+}
+
+ModalScope::~ModalScope() {
+    for (int i = 0; i < count_; ++i)
+        if (IsWindow(disabled_[i]))
+            EnableWindow(disabled_[i], TRUE);
+}
+
+} // namespace vx::win32

@@ -1,0 +1,54 @@
+#pragma once
+#include "platform/ui/Toolkit.h"
+#include "platform/win32/ui/WindowBase.h"
+#include <functional>
+
+namespace vx::win32 {
+
+// The hidden application window: top-level, owner of every other window of the program.
+class ApplicationWindow : public WindowBase {
+  public:
+    explicit ApplicationWindow(const std::wstring& title);
+};
+
+class Win32Toolkit : public ui::Toolkit {
+  public:
+    explicit Win32Toolkit(const std::wstring& title);
+
+    std::unique_ptr<ui::Form> createForm(const ui::FormSpec& spec) override;
+    bool ask(ui::QuestionKind kind, const std::wstring& text) override;
+    void notify(const std::wstring& text) override;
+    void showError(const std::wstring& text) override;
+    WindowId applicationWindow() const override;
+    void markApplicationToolWindow() override;
+    void run(ui::Form& mainForm) override;
+
+    HWND appWindow() const { return app_.hwnd(); }
+    bool underWine() const { return underWine_; }
+    // Runs an event handler inside the error guard.
+    void dispatch(const std::function<void()>& handler);
+    // Pumps messages until `done` says stop (for modal windows); false when WM_QUIT arrived.
+    bool pumpUntil(const std::function<bool()>& done);
+
+  private:
+    ApplicationWindow app_;
+    bool underWine_;
+};
+
+// Disables the thread's other top-level windows while a modal window or box is up.
+class ModalScope {
+  public:
+    explicit ModalScope(HWND except);
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+  private:
+    HWND disabled_[64] = {};
+    int count_ = 0;
+};
+
+// The message box with the program's own captions and buttons, centred on the screen.
+int showMessageBox(HWND owner, const std::wstring& text, const std::wstring& caption, UINT flags);
+
+} // namespace vx::win32

@@ -1,0 +1,45 @@
+#pragma once
+#include "settings/RegistryObject.h"
+#include <memory>
+#include <string>
+
+namespace vx {
+
+// The program's settings: named values under HKEY_CURRENT_USER\SOFTWARE\Vextral, read and
+// written through one registry object that stays open for the whole run. Nothing is cached.
+class SettingsStore {
+  public:
+    static constexpr const wchar_t* KeyPath = L"SOFTWARE\\Vextral";
+
+    explicit SettingsStore(platform::Registry& registry) : registry_(registry) {}
+
+    // Makes sure the key exists; writes the four defaults only when it had to create it.
+    void RegCreate();
+    // Creates the registry object and opens the key; a failed open leaves no key current.
+    void open();
+    // Closes the key and drops the object; a second release does nothing.
+    void release();
+    bool isOpen() const { return settings_ != nullptr; }
+
+    // After release these raise an error instead of touching a released object.
+    std::wstring readString(const std::wstring& name);
+    void writeString(const std::wstring& name, const std::wstring& text);
+    bool readBool(const std::wstring& name);
+    void writeBool(const std::wstring& name, bool value);
+
+  private:
+    RegistryObject& current();
+
+    platform::Registry& registry_;
+    std::unique_ptr<RegistryObject> settings_;
+};
+
+// The value names.
+namespace setting {
+constexpr const wchar_t* AutoRun = L"AutoRun";
+constexpr const wchar_t* CdRom = L"CDROM";
+constexpr const wchar_t* Drive = L"Drive";
+constexpr const wchar_t* LastPath = L"LastPath";
+} // namespace setting
+
+} // namespace vx

@@ -1,0 +1,43 @@
+#pragma once
+#include "app/Cp1251.h"
+#include "platform/System.h"
+
+namespace vx::fakes {
+
+// A machine with a fixed clock, a 1024 x 768 screen and code page 1251.
+class FakeSystem : public platform::System {
+  public:
+    std::wstring path = L"C:\\Programs\\Vextral\\vextral.exe";
+    platform::LocalTime now{2026, 12, 8, 20, 18, 5, 250};
+    int width = 1024;
+    int height = 768;
+
+    std::wstring programPath() override { return path; }
+    platform::LocalTime localNow() override { return now; }
+    std::wstring shortDate(const platform::LocalTime& t) override {
+        wchar_t buffer[32];
+        swprintf(buffer, 32, L"%02d.%02d.%04d", t.day, t.month, t.year);
+        return buffer;
+    }
+    std::wstring longTime(const platform::LocalTime& t) override {
+        wchar_t buffer[32];
+        swprintf(buffer, 32, L"%d:%02d:%02d", t.hour, t.minute, t.second);
+        return buffer;
+    }
+    std::string toAnsi(const std::wstring& text, bool* exact) override {
+        std::string out = cp1251::encode(text);
+        if (exact)
+            *exact = out.find('?') == std::string::npos || text.find(L'?') != std::wstring::npos;
+        return out;
+    }
+    std::wstring fromAnsi(const std::string& bytes) override {
+        std::wstring out;
+        for (unsigned char c : bytes)
+            out.push_back(c >= 0xC0 ? wchar_t(0x0410 + (c - 0xC0)) : wchar_t(c));
+        return out;
+    }
+    int screenWidth() override { return width; }
+    int screenHeight() override { return height; }
+};
+
+} // namespace vx::fakes

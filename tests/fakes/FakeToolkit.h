@@ -1,0 +1,210 @@
+#pragma once
+#include "platform/ui/Guard.h"
+#include "platform/ui/Toolkit.h"
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vx::fakes {
+
+class FakeToolkit;
+
+// Widgets that remember what the program did to them; tests fire their events through the
+// toolkit's error guard, as the real dispatcher does.
+class FakeSpeedButton : public ui::SpeedButton {
+  public:
+    explicit FakeSpeedButton(const ui::ControlSpec& s) : spec(s) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    void setGlyph(ui::Glyph g) override { glyph_ = g; }
+    ui::Glyph glyph() const override { return glyph_; }
+    void setHint(const std::wstring& h) override { hint_ = h; }
+    std::wstring hint() const override { return hint_; }
+    void setPopupMenu(ui::PopupMenu* m) override { popup = m; }
+
+    ui::ControlSpec spec;
+    ui::PopupMenu* popup = nullptr;
+
+  private:
+    ui::Glyph glyph_ = ui::Glyph::None;
+    std::wstring hint_;
+};
+
+class FakeLabel : public ui::Label {
+  public:
+    FakeLabel(const ui::ControlSpec& s, std::wstring t) : spec(s), text_(std::move(t)) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    void setText(const std::wstring& t) override { text_ = t; }
+    std::wstring text() const override { return text_; }
+    ui::ControlSpec spec;
+
+  private:
+    std::wstring text_;
+};
+
+class FakePopupMenu : public ui::PopupMenu {
+  public:
+    struct Item {
+        std::wstring caption;
+        std::function<void()> onClick;
+        bool checked = false;
+    };
+    std::vector<Item> items;
+    std::vector<std::pair<int, int>> popups; // where it was shown
+
+    int addItem(const std::wstring& caption, std::function<void()> onClick) override {
+        items.push_back({caption, std::move(onClick)});
+        return int(items.size()) - 1;
+    }
+    void setChecked(int i, bool c) override { items.at(std::size_t(i)).checked = c; }
+    bool checked(int i) const override { return items.at(std::size_t(i)).checked; }
+    void popupAt(int x, int y) override { popups.emplace_back(x, y); }
+};
+
+class FakeTimer : public ui::Timer {
+  public:
+    FakeTimer(int ms, std::function<void()> tick) : interval_(ms), onTick(std::move(tick)) {}
+    void setEnabled(bool e) override { enabled_ = e; }
+    bool enabled() const override { return enabled_; }
+    int interval() const override { return interval_; }
+
+    int interval_;
+    bool enabled_ = true;
+    std::function<void()> onTick;
+};
+
+class FakeForm : public ui::Form {
+  public:
+    FakeForm(FakeToolkit& toolkit, const ui::FormSpec& s);
+    WindowId handle() const override { return id; }
+    void show() override;
+    void hide() override { visible_ = false; }
+    void close() override;
+    void showModal() override;
+    bool visible() const override { return visible_; }
+    Rect bounds() const override { return bounds_; }
+    void setBounds(const Rect& r) override { bounds_ = r; }
+    void dock(WindowId parent, const Rect& where) override {
+        dockedTo = parent;
+        bounds_ = where;
+        docked = true;
+    }
+    ui::SpeedButton& addSpeedButton(const ui::ControlSpec& spec) override {
+        speedButtons.push_back(std::make_unique<FakeSpeedButton>(spec));
+        return *speedButtons.back();
+    }
+    ui::Label& addLabel(const ui::ControlSpec& spec, const std::wstring& text) override {
+        labels.push_back(std::make_unique<FakeLabel>(spec, text));
+        return *labels.back();
+    }
+    ui::PopupMenu& addPopupMenu() override {
+        menus.push_back(std::make_unique<FakePopupMenu>());
+        return *menus.back();
+    }
+    ui::Timer& addTimer(int ms, std::function<void()> tick) override {
+        timers.push_back(std::make_unique<FakeTimer>(ms, std::move(tick)));
+        return *timers.back();
+    }
+
+    FakeSpeedButton& speedButton(int controlId) const;
+
+    FakeToolkit& toolkit;
+    ui::FormSpec spec;
+    WindowId id;
+    Rect bounds_;
+    bool visible_ = false;
+    bool closed = false; // the main window's close ended the program
+    bool docked = false;
+    WindowId dockedTo = 0;
+    int modalShows = 0;
+    int showCount = 0;
+    std::vector<std::unique_ptr<FakeSpeedButton>> speedButtons;
+    std::vector<std::unique_ptr<FakeLabel>> labels;
+    std::vector<std::unique_ptr<FakePopupMenu>> menus;
+    std::vector<std::unique_ptr<FakeTimer>> timers;
+};
+
+class FakeToolkit : public ui::Toolkit {
+  public:
+    std::vector<FakeForm*> forms; // in creation order
+    std::deque<bool> answers;     // answers to the next questions; "&No" when empty
+    std::vector<std::pair<ui::QuestionKind, std::wstring>> questions;
+    std::vector<std::wstring> notices;
+    std::vector<std::wstring> errors;
+    bool toolWindowMarked = false;
+    FakeForm* mainForm = nullptr;
+    std::vector<std::string>* log = nullptr;
+
+    std::unique_ptr<ui::Form> createForm(const ui::FormSpec& spec) override {
+        auto form = std::make_unique<FakeForm>(*this, spec);
+        forms.push_back(form.get());
+        return form;
+    }
+    bool ask(ui::QuestionKind kind, const std::wstring& text) override {
+        questions.emplace_back(kind, text);
+        if (answers.empty())
+            return false;
+        bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void notify(const std::wstring& text) override { notices.push_back(text); }
+    void showError(const std::wstring& text) override { errors.push_back(text); }
+    WindowId applicationWindow() const override { return 1; }
+    void markApplicationToolWindow() override {
+        toolWindowMarked = true;
+        if (log)
+            log->push_back("application window marked");
+    }
+    void run(ui::Form& main) override { mainForm = static_cast<FakeForm*>(&main); }
+
+    FakeForm* form(const std::wstring& windowClass) const {
+        for (auto* f : forms)
+            if (f->spec.windowClass == windowClass)
+                return f;
+        return nullptr;
+    }
+    // Fires an event as the real dispatcher does: errors go to the error box.
+    void fire(const std::function<void()>& handler) { ui::guarded(*this, handler); }
+    void click(ui::SpeedButton& b) { fire(b.onClick); }
+    void press(ui::SpeedButton& b, ui::MouseButton m) {
+        if (b.onMouseDown)
+            fire([&] { b.onMouseDown(m); });
+    }
+};
+
+inline FakeForm::FakeForm(FakeToolkit& t, const ui::FormSpec& s)
+    : toolkit(t), spec(s), id(WindowId(200 + t.forms.size())),
+      bounds_{s.left, s.top, s.clientWidth, s.clientHeight} {}
+
+inline void FakeForm::show() {
+    const bool was = visible_;
+    visible_ = true;
+    ++showCount;
+    if (!was && onShow)
+        toolkit.fire(onShow);
+}
+
+inline void FakeForm::close() {
+    if (onClose)
+        onClose();
+    if (toolkit.mainForm == this || docked)
+        closed = true;
+    visible_ = false;
+}
+
+inline void FakeForm::showModal() {
+    ++modalShows;
+    show();
+}
+
+inline FakeSpeedButton& FakeForm::speedButton(int controlId) const {
+    for (auto& b : speedButtons)
+        if (b->spec.id == controlId)
+            return *b;
+    throw std::runtime_error("no such button");
+}
+
+} // namespace vx::fakes

@@ -1,0 +1,173 @@
+#include "app/TForm1.h"
+#include "fakes/FakePlatform.h"
+#include <gtest/gtest.h>
+
+using namespace vx;
+using fakes::FakeForm;
+
+namespace {
+
+struct MainBar : ::testing::Test {
+    fakes::FakeMachine m;
+    Application* app = nullptr;
+    void SetUp() override { app = &m.start(); }
+    TForm1& bar() { return *app->Form1; }
+    FakeForm& barForm() { return m.form(L"TForm1"); }
+    ui::SpeedButton& left() { return *bar().SpeedButton2; }
+    fakes::FakePopupMenu& menu() { return *barForm().menus.at(0); }
+    void choose(const std::wstring& caption) {
+        for (auto& item : menu().items)
+            if (item.caption == caption)
+                return m.ui.fire(item.onClick);
+        FAIL() << "no menu item";
+    }
+};
+
+} // namespace
+
+TEST_F(MainBar, WindowsAreCreatedInTheirOrderAndOnlyTheBarIsShown) {
+    std::vector<std::wstring> order;
+    for (auto* f : m.ui.forms)
+        order.push_back(f->spec.windowClass);
+    EXPECT_EQ(order, (std::vector<std::wstring>{L"TForm1", L"TForm3", L"TForm2", L"TForm4", L"TForm5", L"TForm6",
+                                                L"TForm7", L"TForm8", L"TForm9"}));
+    EXPECT_TRUE(m.ui.toolWindowMarked);
+    EXPECT_EQ(m.ui.mainForm, &barForm());
+    for (auto* f : m.ui.forms)
+        EXPECT_FALSE(f->visible()) << "created hidden";
+}
+
+TEST_F(MainBar, DocksInPlaceOfTheHiddenStartButtonAndKeepsItHidden) {
+    EXPECT_TRUE(barForm().docked);
+    EXPECT_EQ(barForm().dockedTo, m.shell.taskbar);
+    EXPECT_EQ(barForm().bounds(), (Rect{3, 0, 50, 24}));
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+    EXPECT_EQ(bar().StartButtonWnd, m.shell.startButton);
+
+    m.shell.visible[m.shell.startButton] = true; // the shell laid out its buttons again
+    for (auto& t : barForm().timers)
+        t->onTick();
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+}
+
+TEST_F(MainBar, RightButtonPressesTheStartButtonAndOnlyTheLeftHasAMenu) {
+    m.ui.click(*bar().SpeedButton1);
+    EXPECT_EQ(m.shell.presses, (std::vector<WindowId>{m.shell.startButton}));
+    EXPECT_EQ(barForm().speedButton(1001).popup, nullptr);
+    EXPECT_EQ(barForm().speedButton(1002).popup, &menu());
+    std::vector<std::wstring> captions;
+    for (auto& item : menu().items)
+        captions.push_back(item.caption);
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Закрыть", L"Настройка", L"-", L"О программе"}));
+}
+
+TEST_F(MainBar, UnfoldAndFoldTheToolPanel) {
+    EXPECT_EQ(left().glyph(), ui::Glyph::ArrowUp);
+    EXPECT_EQ(left().hint(), L"Развернуть");
+    m.ui.click(left());
+    EXPECT_TRUE(app->flags.PanelUnfolded);
+    EXPECT_TRUE(m.form(L"TForm3").visible());
+    EXPECT_EQ(left().glyph(), ui::Glyph::ArrowDown);
+    EXPECT_EQ(left().hint(), L"Свернуть");
+    m.ui.click(left());
+    EXPECT_FALSE(app->flags.PanelUnfolded);
+    EXPECT_FALSE(m.form(L"TForm3").visible());
+    EXPECT_EQ(left().glyph(), ui::Glyph::ArrowUp);
+    EXPECT_EQ(left().hint(), L"Развернуть");
+}
+
+TEST_F(MainBar, AllFormCloseClosesWhatIsShownAndFoldsThePanel) {
+    bar().AllFormClose(); // nothing shown: nothing changes
+    EXPECT_FALSE(app->flags.PanelUnfolded);
+    EXPECT_EQ(left().hint(), L"Развернуть");
+
+    m.ui.click(left());
+    for (auto* name : {L"TForm8", L"TForm2", L"TForm4", L"TForm5"})
+        m.form(name).show();
+    app->flags.PlayerShown = app->flags.DriveDialogShown = app->flags.FavouritesShown = true;
+    app->flags.AddFolderShown = true;
+    bar().AllFormClose();
+    for (auto* name : {L"TForm8", L"TForm2", L"TForm4", L"TForm5", L"TForm3"})
+        EXPECT_FALSE(m.form(name).visible()) << std::string(name, name + 6);
+    EXPECT_FALSE(app->flags.PlayerShown || app->flags.DriveDialogShown || app->flags.FavouritesShown ||
+                 app->flags.AddFolderShown || app->flags.PanelUnfolded);
+    EXPECT_EQ(left().glyph(), ui::Glyph::ArrowUp);
+}
+
+TEST_F(MainBar, AllFormCloseLeavesWindowsWhoseFlagIsClear) {
+    m.form(L"TForm2").show(); // shown by other means: the flag decides
+    bar().AllFormClose();
+    EXPECT_TRUE(m.form(L"TForm2").visible());
+}
+
+TEST_F(MainBar, CloseAnsweredNoChangesNothing) {
+    m.ui.click(left());
+    m.ui.answers = {false};
+    choose(L"Закрыть");
+    ASSERT_EQ(m.ui.questions.size(), 1u);
+    EXPECT_EQ(m.ui.questions[0].first, ui::QuestionKind::Confirmation);
+    EXPECT_EQ(m.ui.questions[0].second, L"Вы действительно хотите закрыть Vextral ?");
+    EXPECT_FALSE(barForm().closed);
+    EXPECT_TRUE(app->flags.PanelUnfolded);
+    EXPECT_TRUE(app->Settings.isOpen());
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+}
+
+TEST_F(MainBar, CloseAnsweredYesFoldsReleasesAndShowsTheStartButton) {
+    m.ui.click(left());
+    m.ui.answers = {true};
+    choose(L"Закрыть");
+    EXPECT_TRUE(barForm().closed);
+    EXPECT_FALSE(m.form(L"TForm3").visible());
+    EXPECT_FALSE(app->Settings.isOpen());
+    EXPECT_EQ(m.registry.openKeys, 0);
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+    EXPECT_FALSE(m.files.exists(m.programFolder() + L"Last.m3u")) << "an empty playlist writes nothing";
+
+    // The watch that keeps the Start button hidden stands down once the exit has shown it.
+    for (auto& t : barForm().timers)
+        t->onTick();
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+}
+
+TEST_F(MainBar, SettingsWindowIsShownAgainAndAboutIsModal) {
+    choose(L"Настройка");
+    choose(L"Настройка");
+    EXPECT_TRUE(m.form(L"TForm6").visible());
+    EXPECT_EQ(m.form(L"TForm6").showCount, 2);
+    choose(L"О программе");
+    EXPECT_EQ(m.form(L"TForm7").modalShows, 1);
+}
+
+TEST(MainBarStart, LaunchLogErrorIsReportedAndStartGoesOn) {
+    fakes::FakeMachine m;
+    m.files.unwritable.insert(m.programFolder() + L"WinStart.txt");
+    auto& app = m.start();
+    EXPECT_EQ(m.ui.errors, (std::vector<std::wstring>{L"File access denied."}));
+    EXPECT_TRUE(app.Settings.isOpen());
+    EXPECT_TRUE(m.form(L"TForm1").docked);
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+}
+
+TEST(MainBarStart, WithoutTaskbarTheBarStaysTopLevelAtTheScreenCorner) {
+    fakes::FakeMachine m;
+    m.shell.taskbar = 0;
+    auto& app = m.start();
+    EXPECT_EQ(m.form(L"TForm1").dockedTo, WindowId(0));
+    EXPECT_EQ(m.form(L"TForm1").bounds(), (Rect{3, 0, 50, 24}));
+    m.ui.click(*app.Form1->SpeedButton1); // presses nothing
+    EXPECT_TRUE(m.shell.presses.empty());
+    EXPECT_TRUE(m.ui.errors.empty());
+}
+
+TEST(MainBarStart, SecondaryWindowsStandBesideTheToolPanel) {
+    fakes::FakeMachine m;
+    m.start();
+    EXPECT_EQ(m.form(L"TForm3").bounds(), (Rect{4, 559, 28, 180}));
+    EXPECT_EQ(m.form(L"TForm2").bounds().left, 36);
+    EXPECT_EQ(m.form(L"TForm2").bounds().top, 559);
+    EXPECT_EQ(m.form(L"TForm4").bounds().left, 36);
+    EXPECT_EQ(m.form(L"TForm5").bounds().left, 28 + 10 + m.form(L"TForm4").bounds().width);
+    EXPECT_EQ(m.form(L"TForm8").bounds().left, 32);
+    EXPECT_EQ(m.form(L"TForm8").bounds().top + m.form(L"TForm8").bounds().height, 768 - 29);
+}

@@ -8,6 +8,12 @@ namespace vx::ui {
 
 class PopupMenu;
 
+struct ControlSpec {
+    int id = 0; // a stable control ID, so tests and accessibility tools find the control
+    Rect rect;  // in the form's client coordinates
+    Font font;
+};
+
 // Events are plain callbacks that the owner sets; the toolkit runs them inside its error guard.
 class Control {
   public:

@@ -26,12 +26,6 @@ struct FormSpec {
     Font font;
 };
 
-struct ControlSpec {
-    int id = 0;     // a stable control ID, so tests and accessibility tools find the control
-    Rect rect;      // in the form's client coordinates
-    Font font;
-};
-
 // One top-level window of the program. It is created hidden and never destroyed while the
 // program runs: closing it runs onClose and hides it (the main window's close ends the program).
 class Form {

@@ -1,6 +1,6 @@
 #include "platform/win32/Win32Shell.h"
-#include <shellapi.h>
 #include <windows.h>
+#include <shellapi.h>
 
 namespace vx::win32 {
 

@@ -16,9 +16,52 @@ LRESULT CALLBACK boxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     return CallWindowProcW(tlsOriginalProc, box, message, wParam, lParam);
 }
 
+// Some systems measure the text narrower than they draw it and cut its last characters
+// (" ?" of a question): widen the text and the box until the text fits.
+void fitText(HWND box) {
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t cls[16] = {};
+        GetClassNameW(child, cls, 16);
+        if (lstrcmpiW(cls, L"Static") != 0 || GetWindowTextLengthW(child) == 0)
+            continue;
+        std::wstring text(std::size_t(GetWindowTextLengthW(child)) + 1, L'\0');
+        text.resize(std::size_t(GetWindowTextW(child, text.data(), int(text.size()))));
+        RECT have{};
+        GetClientRect(child, &have);
+        RECT need{0, 0, have.right, 0};
+        {
+            WindowDc dc(child);
+            SelectObjectScope font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(child, WM_GETFONT, 0, 0)));
+            DrawTextW(dc.get(), text.c_str(), int(text.size()), &need, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+        }
+        const int extra = need.right + 8 - have.right;
+        if (extra <= 0)
+            continue;
+        RECT r{};
+        GetWindowRect(child, &r);
+        SetWindowPos(child, nullptr, 0, 0, r.right - r.left + extra, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        GetWindowRect(box, &r);
+        SetWindowPos(box, nullptr, 0, 0, r.right - r.left + extra, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // Keep the buttons centred under the wider text.
+        for (HWND b = GetWindow(box, GW_CHILD); b; b = GetWindow(b, GW_HWNDNEXT)) {
+            GetClassNameW(b, cls, 16);
+            if (lstrcmpiW(cls, L"Button") != 0)
+                continue;
+            RECT br{};
+            GetWindowRect(b, &br);
+            MapWindowPoints(HWND_DESKTOP, box, reinterpret_cast<POINT*>(&br), 2);
+            SetWindowPos(b, nullptr, br.left + extra / 2, br.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+}
+
 LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_ACTIVATE) {
+        // Unhook first: moving the box below must not come back here.
+        UnhookWindowsHookEx(tlsHook);
+        tlsHook = nullptr;
         HWND box = reinterpret_cast<HWND>(wParam);
+        fitText(box);
         // The buttons read the same whatever the system's language.
         if (HWND yes = GetDlgItem(box, IDYES))
             SetWindowTextW(yes, L"&Yes");
@@ -32,9 +75,6 @@ LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam) {
         int w = r.right - r.left, h = r.bottom - r.top;
         SetWindowPos(box, nullptr, (GetSystemMetrics(SM_CXSCREEN) - w) / 2, (GetSystemMetrics(SM_CYSCREEN) - h) / 2,
                      0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        HHOOK hook = tlsHook;
-        tlsHook = nullptr;
-        UnhookWindowsHookEx(hook);
         return 0;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);

@@ -1,0 +1,166 @@
+// vxprobe: looks at Vextral's windows from outside, for the end-to-end tests.
+//
+//   vxprobe wait CLASS [ms]          wait for a visible window of CLASS; print "x y w h"
+//   vxprobe gone CLASS [ms]          wait until no visible window of CLASS is left
+//   vxprobe rect CLASS               print "x y w h visible" of the first window of CLASS
+//   vxprobe owner CLASS              print 1 when the window has an owner, 0 otherwise
+//   vxprobe start                    print "visible pushed" of the taskbar's Start button
+//   vxprobe box CAPTION [ms]         wait for a message box; print its text and buttons
+//   vxprobe answer CAPTION BUTTON    press a button of a message box by its text
+//   vxprobe control CLASS ID         print the text of control ID in the window of CLASS
+//   vxprobe close CLASS              post WM_CLOSE to the window of CLASS
+//   vxprobe popup [ms]               wait for a popup menu; print "x y w h"
+//
+// It joins the desktop named "shell" when there is one, so that it sees the windows there.
+#include <windows.h>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+HWND findVisible(const wchar_t* cls, const wchar_t* caption = nullptr) {
+    HWND w = nullptr;
+    while ((w = FindWindowExW(nullptr, w, cls, caption)) != nullptr)
+        if (IsWindowVisible(w))
+            return w;
+    return nullptr;
+}
+
+// Joins the desktop named "shell"; false while it does not exist yet.
+bool joinShellDesktop() {
+    static bool joined = false;
+    if (!joined)
+        if (HDESK desk = OpenDesktopW(L"shell", 0, FALSE, GENERIC_ALL))
+            joined = SetThreadDesktop(desk) != 0;
+    return joined;
+}
+
+HWND waitFor(const wchar_t* cls, const wchar_t* caption, DWORD ms) {
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (HWND w = findVisible(cls, caption))
+            return w;
+        if (GetTickCount() - start > ms)
+            return nullptr;
+        Sleep(50);
+    }
+}
+
+void printRect(HWND w) {
+    RECT r{};
+    GetWindowRect(w, &r);
+    wprintf(L"%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+
+std::wstring textOf(HWND w) {
+    wchar_t buffer[1024] = {};
+    SendMessageTimeoutW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
+    return buffer;
+}
+
+HWND startButton() {
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    if (!taskbar)
+        return nullptr;
+    return FindWindowExW(taskbar, nullptr, L"Button", nullptr);
+}
+
+DWORD timeoutArg(int argc, wchar_t** argv, int index) { return argc > index ? DWORD(_wtoi(argv[index])) : 10000; }
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    // Wait for the desktop before any other call ties this thread to the default one.
+    for (int i = 0; i < 300 && !joinShellDesktop(); ++i)
+        Sleep(50);
+    if (argc < 2)
+        return 2;
+    std::wstring cmd = argv[1];
+    if (cmd == L"wait" && argc >= 3) {
+        HWND w = waitFor(argv[2], nullptr, timeoutArg(argc, argv, 3));
+        if (!w)
+            return 1;
+        printRect(w);
+        return 0;
+    }
+    if (cmd == L"gone" && argc >= 3) {
+        DWORD start = GetTickCount();
+        while (findVisible(argv[2])) {
+            if (GetTickCount() - start > timeoutArg(argc, argv, 3))
+                return 1;
+            Sleep(50);
+        }
+        return 0;
+    }
+    if (cmd == L"rect" && argc >= 3) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        if (!w)
+            return 1;
+        RECT r{};
+        GetWindowRect(w, &r);
+        wprintf(L"%ld %ld %ld %ld %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top, IsWindowVisible(w) ? 1 : 0);
+        return 0;
+    }
+    if (cmd == L"owner" && argc >= 3) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        if (!w)
+            return 1;
+        wprintf(L"%d\n", GetWindow(w, GW_OWNER) ? 1 : 0);
+        return 0;
+    }
+    if (cmd == L"start") {
+        HWND b = startButton();
+        if (!b)
+            return 1;
+        LRESULT state = SendMessageW(b, BM_GETSTATE, 0, 0);
+        wprintf(L"%d %d\n", IsWindowVisible(b) ? 1 : 0, (state & BST_PUSHED) ? 1 : 0);
+        return 0;
+    }
+    if (cmd == L"box" && argc >= 3) {
+        HWND box = waitFor(L"#32770", argv[2], timeoutArg(argc, argv, 3));
+        if (!box)
+            return 1;
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            wchar_t cls[64] = {};
+            GetClassNameW(c, cls, 64);
+            if (_wcsicmp(cls, L"Static") == 0 && !textOf(c).empty())
+                wprintf(L"%ls\n", textOf(c).c_str());
+            if (_wcsicmp(cls, L"Button") == 0 && IsWindowVisible(c))
+                wprintf(L"[%ls]%ls\n", textOf(c).c_str(),
+                        (GetWindowLongW(c, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON ? L" default" : L"");
+        }
+        return 0;
+    }
+    if (cmd == L"answer" && argc >= 4) {
+        HWND box = waitFor(L"#32770", argv[2], 10000);
+        if (!box)
+            return 1;
+        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+            if (textOf(c) == argv[3]) {
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(c), BN_CLICKED), reinterpret_cast<LPARAM>(c));
+                return 0;
+            }
+        return 1;
+    }
+    if (cmd == L"control" && argc >= 4) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        HWND c = w ? GetDlgItem(w, _wtoi(argv[3])) : nullptr;
+        if (!c)
+            return 1;
+        wprintf(L"%ls\n", textOf(c).c_str());
+        return 0;
+    }
+    if (cmd == L"close" && argc >= 3) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        return w && PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (cmd == L"popup") {
+        HWND w = waitFor(L"#32768", nullptr, timeoutArg(argc, argv, 2));
+        if (!w)
+            return 1;
+        printRect(w);
+        return 0;
+    }
+    return 2;
+}

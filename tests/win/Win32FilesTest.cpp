@@ -1,0 +1,81 @@
+#include "app/LaunchLog.h"
+#include "platform/Error.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32System.h"
+#include <gtest/gtest.h>
+#include <windows.h>
+
+using namespace vx;
+
+namespace {
+
+struct Win32FilesTest : ::testing::Test {
+    std::wstring folder;
+    win32::Win32Files files;
+    void SetUp() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        folder = std::wstring(temp) + L"vx_files_test\\";
+        CreateDirectoryW(folder.c_str(), nullptr);
+    }
+    void TearDown() override {
+        for (const auto& e : files.list(folder.substr(0, folder.size() - 1)))
+            DeleteFileW((folder + e.name).c_str());
+        RemoveDirectoryW(folder.c_str());
+    }
+    static std::vector<std::uint8_t> bytes(const std::string& s) { return {s.begin(), s.end()}; }
+};
+
+} // namespace
+
+TEST_F(Win32FilesTest, WriteReplacesWholeAndLeavesNoTemporaryFile) {
+    const std::wstring path = folder + L"Плейлист.m3u";
+    EXPECT_FALSE(files.exists(path));
+    files.writeAll(path, bytes("old\r\n"));
+    files.writeAll(path, bytes("new\r\n"));
+    EXPECT_EQ(files.readAll(path), bytes("new\r\n"));
+    auto entries = files.list(folder.substr(0, folder.size() - 1));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, L"Плейлист.m3u");
+    files.append(path, bytes("more"));
+    EXPECT_EQ(files.readAll(path), bytes("new\r\nmore"));
+}
+
+TEST_F(Win32FilesTest, ErrorsCarryTheSystemCodes) {
+    try {
+        files.readAll(folder + L"missing.m3u");
+        FAIL();
+    } catch (const IoError& e) {
+        EXPECT_EQ(e.message(), L"File not found");
+    }
+    try {
+        files.writeAll(folder + L"no such folder\\x.bmp", bytes("x"));
+        FAIL();
+    } catch (const FileCreateError& e) {
+        EXPECT_EQ(e.code(), 3);
+    }
+    EXPECT_FALSE(files.exists(folder + L"no such folder\\x.bmp"));
+}
+
+TEST_F(Win32FilesTest, LaunchLogThroughTheRealFileApi) {
+    win32::Win32System system;
+    writeLaunchLog(files, system, folder);
+    writeLaunchLog(files, system, folder);
+    auto data = files.readAll(folder + L"WinStart.txt");
+    std::string text(data.begin(), data.end());
+    const std::string header = "\xC7\xE0\xEF\xF3\xF1\xEA\xE8 \xEF\xF0\xEE\xE3\xF0\xE0\xEC\xEC\xFB\r\n";
+    ASSERT_EQ(text.substr(0, header.size()), header);
+    std::string rest = text.substr(header.size());
+    int lines = 0;
+    for (std::size_t p = rest.find("\r\n"); p != std::string::npos; p = rest.find("\r\n", p + 2))
+        ++lines;
+    EXPECT_EQ(lines, 2);
+    EXPECT_EQ(text.back(), '\n');
+}
+
+TEST(Win32System, ProgramPathIsTheRunningExecutable) {
+    win32::Win32System system;
+    std::wstring path = system.programPath();
+    EXPECT_NE(path.find(L"vx_win_tests.exe"), std::wstring::npos);
+    EXPECT_TRUE(win32::runningUnderWine() || !path.empty());
+}

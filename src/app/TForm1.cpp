@@ -66,7 +66,8 @@ void TForm1::keepStartButtonHidden() {
     if (!app_.Settings.isOpen())
         return; // the exit or shutdown sequence has shown the Start button on purpose
     auto& shell = app_.platform.shell;
-    if (StartButtonWnd && shell.isVisible(StartButtonWnd))
+    // Hiding a button that holds the mouse capture would cancel the press in progress.
+    if (StartButtonWnd && shell.isVisible(StartButtonWnd) && !shell.hasCapture(StartButtonWnd))
         shell.show(StartButtonWnd, false);
 }
 

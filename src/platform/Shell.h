@@ -14,6 +14,8 @@ class Shell {
     virtual WindowId firstForeignChild(WindowId taskbar) = 0;
     virtual bool isVisible(WindowId window) = 0;
     virtual void show(WindowId window, bool visible) = 0;
+    // True while the window holds its thread's mouse capture (a button in the middle of a press).
+    virtual bool hasCapture(WindowId window) = 0;
     // A left-button press at (5, 0), sent and waited for; no release follows.
     virtual void pressButton(WindowId button) = 0;
     // Opens the path in the shell's explorer ("explore"); the result is not examined.

@@ -24,7 +24,12 @@ class FakeShell : public platform::Shell {
         if (log)
             log->push_back(v ? "start button shown" : "start button hidden");
     }
-    void pressButton(WindowId w) override { presses.push_back(w); }
+    void pressButton(WindowId w) override {
+        presses.push_back(w);
+        captured = w;
+    }
+    bool hasCapture(WindowId w) override { return captured == w; }
+    WindowId captured = 0;
     void explore(WindowId owner, const std::wstring& path) override { explored.emplace_back(owner, path); }
 };
 

@@ -48,6 +48,16 @@ TEST_F(MainBar, DocksInPlaceOfTheHiddenStartButtonAndKeepsItHidden) {
     for (auto& t : barForm().timers)
         t->onTick();
     EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+
+    m.ui.click(*bar().SpeedButton1); // a press in progress is not cancelled by hiding
+    m.shell.visible[m.shell.startButton] = true;
+    for (auto& t : barForm().timers)
+        t->onTick();
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+    m.shell.captured = 0;
+    for (auto& t : barForm().timers)
+        t->onTick();
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
 }
 
 TEST_F(MainBar, RightButtonPressesTheStartButtonAndOnlyTheLeftHasAMenu) {

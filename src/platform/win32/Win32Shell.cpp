@@ -26,6 +26,13 @@ bool Win32Shell::isVisible(WindowId window) { return IsWindowVisible(hwnd(window
 
 void Win32Shell::show(WindowId window, bool visible) { ShowWindow(hwnd(window), visible ? SW_SHOWNORMAL : SW_HIDE); }
 
+bool Win32Shell::hasCapture(WindowId window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    DWORD thread = GetWindowThreadProcessId(hwnd(window), nullptr);
+    return thread && GetGUIThreadInfo(thread, &info) && info.hwndCapture == hwnd(window);
+}
+
 void Win32Shell::pressButton(WindowId button) { SendMessageW(hwnd(button), WM_LBUTTONDOWN, MK_LBUTTON, 5); }
 
 void Win32Shell::explore(WindowId owner, const std::wstring& path) {

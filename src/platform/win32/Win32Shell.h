@@ -9,6 +9,7 @@ class Win32Shell : public platform::Shell {
     WindowId firstForeignChild(WindowId taskbar) override;
     bool isVisible(WindowId window) override;
     void show(WindowId window, bool visible) override;
+    bool hasCapture(WindowId window) override;
     void pressButton(WindowId button) override;
     void explore(WindowId owner, const std::wstring& path) override;
 };

@@ -19,6 +19,16 @@
 
 namespace {
 
+// Prints a line as UTF-8, whatever the console's code page.
+void out(const std::wstring& line) {
+    std::wstring text = line + L"\n";
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(std::size_t(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), bytes.data(), n, nullptr, nullptr);
+    fwrite(bytes.data(), 1, bytes.size(), stdout);
+    fflush(stdout);
+}
+
 HWND findVisible(const wchar_t* cls, const wchar_t* caption = nullptr) {
     HWND w = nullptr;
     while ((w = FindWindowExW(nullptr, w, cls, caption)) != nullptr)
@@ -121,15 +131,17 @@ int wmain(int argc, wchar_t** argv) {
         HWND box = waitFor(L"#32770", argv[2], timeoutArg(argc, argv, 3));
         if (!box)
             return 1;
-        for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-            wchar_t cls[64] = {};
-            GetClassNameW(c, cls, 64);
-            if (_wcsicmp(cls, L"Static") == 0 && !textOf(c).empty())
-                wprintf(L"%ls\n", textOf(c).c_str());
-            if (_wcsicmp(cls, L"Button") == 0 && IsWindowVisible(c))
-                wprintf(L"[%ls]%ls\n", textOf(c).c_str(),
-                        (GetWindowLongW(c, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON ? L" default" : L"");
-        }
+        // The text first, then the buttons in their order.
+        for (int pass = 0; pass < 2; ++pass)
+            for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+                wchar_t cls[64] = {};
+                GetClassNameW(c, cls, 64);
+                if (pass == 0 && _wcsicmp(cls, L"Static") == 0 && !textOf(c).empty())
+                    out(textOf(c));
+                if (pass == 1 && _wcsicmp(cls, L"Button") == 0 && IsWindowVisible(c))
+                    out(L"[" + textOf(c) + L"]" +
+                        ((GetWindowLongW(c, GWL_STYLE) & 0xF) == BS_DEFPUSHBUTTON ? L" default" : L""));
+            }
         return 0;
     }
     if (cmd == L"answer" && argc >= 4) {
@@ -148,7 +160,7 @@ int wmain(int argc, wchar_t** argv) {
         HWND c = w ? GetDlgItem(w, _wtoi(argv[3])) : nullptr;
         if (!c)
             return 1;
-        wprintf(L"%ls\n", textOf(c).c_str());
+        out(textOf(c));
         return 0;
     }
     if (cmd == L"close" && argc >= 3) {

@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Start-up time (process start to the bar docked) and private memory after start, beside a
+# minimal Win32 program started the same way under the same Wine.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../scripts/wine-session.sh"
+runs=${VX_BENCH_RUNS:-7}
+vx_session_start
+trap vx_session_stop EXIT
+vx_desktop_start
+app="$WINEPREFIX/drive_c/Vextral"
+mkdir -p "$app"
+cp "$VX_ROOT/build/win/vextral.exe" "$VX_ROOT/build/win/bench/minimal.exe" "$app/"
+timer="$VX_ROOT/build/win/bench/launch_timer.exe"
+read -r vx_ms vx_kb < <(wine "$timer" "$runs" TForm1 'C:\Vextral\vextral.exe' | tr -d '\r')
+read -r base_ms base_kb < <(wine "$timer" "$runs" MinimalWindow 'C:\Vextral\minimal.exe' | tr -d '\r')
+size_kb=$(( $(stat -c %s "$VX_ROOT/build/win/vextral.exe") / 1024 ))
+row() { printf '%-28s %12s %12s %10s   %s\n' "$@"; }
+row "figure" "Vextral" "baseline" "ratio" "target"
+row "start to docked bar (ms)" "$vx_ms" "$base_ms" "$(awk -v a="$vx_ms" -v b="$base_ms" 'BEGIN{printf "%.2f", a/b}')" "ratio <= 1.5"
+row "private memory (KB)" "$vx_kb" "$base_kb" "+$((vx_kb - base_kb)) KB" "<= +2048 KB"
+row "vextral.exe size (KB)" "$size_kb" "-" "-" "< 1024 KB"

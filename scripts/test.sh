@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test tier:
+#   1. native unit tests (GoogleTest, ctest) under AddressSanitizer and UBSan,
+#   2. the Windows tests of the platform layer under Wine,
+#   3. the end-to-end scripts in tests/e2e against the real vextral.exe in a Wine desktop.
+# The last line counts all tests: "N passed, N failed".
+set -uo pipefail
+cd "$(dirname "$0")/.."
+root=$(pwd)
+bash scripts/packages.sh || exit 1
+bash scripts/build.sh || { echo "build failed"; exit 1; }
+
+passed=0
+failed=0
+count() { passed=$((passed + $1)); failed=$((failed + $2)); }
+
+echo "== tier 1: native unit tests"
+ctest --test-dir build/native --output-on-failure -j"$(nproc)" >build/native/ctest.log 2>&1
+status=$?
+tail -n 3 build/native/ctest.log
+total=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\2/p' build/native/ctest.log)
+bad=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\1/p' build/native/ctest.log)
+[ -n "$total" ] || { total=1; bad=1; }
+[ $status -ne 0 ] && [ "$bad" -eq 0 ] && bad=1 && grep -E 'FAIL|Error' build/native/ctest.log | head -20
+count $((total - bad)) "$bad"
+
+echo "== tier 2: Windows tests under Wine"
+(
+    source scripts/wine-session.sh
+    vx_russian_locale
+    vx_session_start
+    trap vx_session_stop EXIT
+    wine build/win/tests/win/vx_win_tests.exe --gtest_brief=1 2>&1 | tr -d '\r' | tee build/win/wintests.log | tail -n 5
+) 
+w_pass=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) test.*/\1/p' build/win/wintests.log)
+w_fail=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) test.*/\1/p' build/win/wintests.log)
+[ -n "$w_pass$w_fail" ] || w_fail=1
+count "${w_pass:-0}" "${w_fail:-0}"
+
+echo "== tier 3: end to end under Wine"
+for script in tests/e2e/*.sh; do
+    [ "$(basename "$script")" = lib.sh ] && continue
+    echo "-- $script"
+    out=$(VX_ROOT="$root" timeout 600 bash "$script" 2>&1)
+    echo "$out" | grep -vE '^  ok ' | grep -v 'setlocale'
+    line=$(echo "$out" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -n 1)
+    if [ -n "$line" ]; then
+        count "$(echo "$line" | cut -d' ' -f1)" "$(echo "$line" | cut -d' ' -f3)"
+    else
+        count 0 1
+    fi
+done
+
+echo "total: $passed passed, $failed failed"
+[ "$failed" -eq 0 ]

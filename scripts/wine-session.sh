@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# Source this file to get a Wine session: an X display, a Wine prefix, a PulseAudio null sink,
+# and a Russian locale (ANSI code page 1251) built into a private folder.
+#
+#   vx_session_start [PREFIX]   start the display and audio, prepare the prefix
+#   vx_desktop_start            start the "shell" desktop with a taskbar
+#   vx_desktop PROGRAM [ARGS]   start a Windows program in that desktop
+#   vx_probe ARGS               run the end-to-end probe in that desktop
+#   vx_session_stop             end every process the session started
+VX_ROOT=${VX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+VX_PROBE="$VX_ROOT/build/win/tests/e2e/probe/vxprobe.exe"
+VX_DESKTOP_SIZE=${VX_DESKTOP_SIZE:-1024x768}
+VX_PIDS=()
+
+vx_free_display() {
+    local n
+    for n in $(seq 70 120); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo "$n"; return; }
+    done
+}
+
+vx_russian_locale() {
+    local dir="${VX_LOCALE_DIR:-$HOME/.cache/vextral/locale}"
+    if [ ! -d "$dir/ru_RU.UTF-8" ]; then
+        mkdir -p "$dir"
+        localedef -i ru_RU -f UTF-8 "$dir/ru_RU.UTF-8" 2>/dev/null || true
+    fi
+    if [ -d "$dir/ru_RU.UTF-8" ]; then
+        export LOCPATH="$dir"
+        export LC_ALL=ru_RU.UTF-8 2>/dev/null
+    fi
+}
+
+vx_session_start() {
+    export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+    export WINEPREFIX=${1:-$(mktemp -d)/pfx}
+    if [ -z "${DISPLAY:-}" ] || [ "${VX_OWN_DISPLAY:-1}" = 1 ]; then
+        local n
+        n=$(vx_free_display)
+        Xvfb ":$n" -screen 0 "${VX_DESKTOP_SIZE}x24" -nolisten tcp >/dev/null 2>&1 &
+        VX_PIDS+=($!)
+        export DISPLAY=":$n"
+        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    fi
+    if command -v pulseaudio >/dev/null && ! pulseaudio --check 2>/dev/null; then
+        pulseaudio -D --exit-idle-time=-1 -n --load="module-null-sink sink_name=null" \
+            --load="module-native-protocol-unix" >/dev/null 2>&1 || true
+    fi
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        mkdir -p "$(dirname "$WINEPREFIX")"
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+    fi
+}
+
+# Starts the "shell" desktop with its taskbar and waits for the taskbar; programs started with
+# vx_desktop join it, and it outlives them.
+vx_desktop_start() {
+    wine explorer /desktop=shell,"$VX_DESKTOP_SIZE" >/dev/null 2>&1 &
+    VX_PIDS+=($!)
+    vx_probe wait Shell_TrayWnd 30000 >/dev/null
+}
+
+vx_desktop() {
+    wine explorer /desktop=shell,"$VX_DESKTOP_SIZE" "$@" >/dev/null 2>&1 &
+    VX_PIDS+=($!)
+}
+
+vx_probe() { wine "$VX_PROBE" "$@"; }
+
+vx_session_stop() {
+    wineserver -k 2>/dev/null || true
+    local p
+    for p in "${VX_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
+    VX_PIDS=()
+}

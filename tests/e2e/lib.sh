@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# A tiny assertion library for the end-to-end scripts. Each check prints one line; the
+# summary line counts them.
+VX_PASSED=0
+VX_FAILED=0
+
+check() { # check NAME COMMAND...
+    local name=$1
+    shift
+    if "$@"; then
+        VX_PASSED=$((VX_PASSED + 1))
+        echo "  ok   $name"
+    else
+        VX_FAILED=$((VX_FAILED + 1))
+        echo "  FAIL $name"
+    fi
+}
+
+check_eq() { # check_eq NAME EXPECTED ACTUAL
+    local name=$1 expected=$2 actual=$3
+    if [ "$expected" = "$actual" ]; then
+        VX_PASSED=$((VX_PASSED + 1))
+        echo "  ok   $name"
+    else
+        VX_FAILED=$((VX_FAILED + 1))
+        echo "  FAIL $name: expected [$expected], got [$actual]"
+    fi
+}
+
+# Strips the carriage returns that Windows programs print.
+clean() { tr -d '\r'; }
+
+summary() {
+    echo "$VX_PASSED passed, $VX_FAILED failed"
+    [ "$VX_FAILED" -eq 0 ]
+}
+
+# The registry value of HKCU\Software\Vextral as "TYPE DATA".
+reg_value() {
+    wine reg query 'HKCU\Software\Vextral' /v "$1" 2>/dev/null | clean | awk -v n="$1" '$1 == n {print $2, $3}'
+}
+
+# Click at a screen point of the Wine desktop (the desktop fills the X screen at 0, 0).
+click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.3; }

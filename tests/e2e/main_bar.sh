@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The main bar in a Wine desktop with a taskbar: settings key, launch log, docking, the Start
+# button, the menu, the About window and closing.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/wine-session.sh"
+source "$here/lib.sh"
+shots=${VX_SHOTS:-$VX_ROOT/build/screenshots}
+mkdir -p "$shots"
+
+vx_russian_locale
+vx_session_start
+trap vx_session_stop EXIT
+vx_desktop_start
+app="$WINEPREFIX/drive_c/Vextral"
+mkdir -p "$app"
+cp "$VX_ROOT/build/win/vextral.exe" "$app/"
+
+echo "main bar: first start"
+vx_desktop 'C:\Vextral\vextral.exe'
+bar=$(vx_probe wait TForm1 20000 | clean)
+taskbar=$(vx_probe rect Shell_TrayWnd | clean)
+read -r tx ty _ _ _ <<<"$taskbar"
+check_eq "bar docked at the taskbar's (3, 0), 50 x 24" "$((tx + 3)) $ty 50 24" "$bar"
+check_eq "bar has an owner (no taskbar button of its own)" "1" "$(vx_probe owner TForm1 | clean)"
+check_eq "Start button hidden" "0 0" "$(vx_probe start | clean)"
+
+check_eq "AutoRun default" "REG_DWORD 0x0" "$(reg_value AutoRun)"
+check_eq "CDROM default" "REG_SZ D" "$(reg_value CDROM)"
+check_eq "Drive default" "REG_SZ C" "$(reg_value Drive)"
+check_eq "LastPath default" 'REG_SZ C:\' "$(reg_value LastPath)"
+
+header=$(printf 'Запуски программы' | iconv -f UTF-8 -t CP1251 | od -An -tx1 | tr -d ' \n')
+log_hex=$(od -An -tx1 "$app/WinStart.txt" | tr -d ' \n')
+check "launch log starts with the header in Windows-1251" test "${log_hex:0:${#header}}" = "$header"
+check "launch log has the header and one date line" test "$(grep -c $'\r$' "$app/WinStart.txt")" -eq 2
+check "date line holds the date and the time" grep -qaE $'^[0-9]{2}\\.[0-9]{2}\\.[0-9]{4} [0-9]{1,2}:[0-9]{2}:[0-9]{2}\r$' "$app/WinStart.txt"
+
+# Another program's window makes the shell lay out its buttons, which shows the Start
+# button again; the bar hides it again.
+wine explorer /desktop=shell,"$VX_DESKTOP_SIZE" winver >/dev/null 2>&1 &
+vx_probe wait '#32770' 10000 >/dev/null
+sleep 2
+check_eq "Start button still hidden after the taskbar relaid out" "0 0" "$(vx_probe start | clean)"
+vx_probe close '#32770' >/dev/null
+sleep 0.5
+import -window root "$shots/main_bar.png"
+
+read -r bx by _ _ <<<"$bar"
+left_x=$((bx + 12)); right_x=$((bx + 37)); button_y=$((by + 11))
+
+click_at "$left_x" "$button_y" 3
+popup=$(vx_probe popup 5000 | clean)
+check "right click on the left button opens the menu" test -n "$popup"
+import -window root "$shots/main_bar_menu.png"
+read -r mx my mw mh <<<"$popup"
+# Items: "Закрыть", "Настройка", separator, "О программе"; the last sits at the menu's bottom.
+click_at $((mx + 30)) $((my + mh - 10))
+check "О программе shows the About window" test -n "$(vx_probe wait TForm7 5000 | clean)"
+vx_probe close TForm7 >/dev/null
+vx_probe gone TForm7 5000
+sleep 0.5
+
+click_at "$left_x" "$button_y" 3
+popup=$(vx_probe popup 5000 | clean)
+read -r mx my mw mh <<<"$popup"
+click_at $((mx + 30)) $((my + 10))
+box=$(vx_probe box Confirm 5000 | clean)
+check_eq "Закрыть asks with Yes (default) and No" $'Вы действительно хотите закрыть Vextral ?\n[&Yes] default\n[&No]' "$box"
+import -window root "$shots/main_bar_confirm.png"
+vx_probe answer Confirm '&No' >/dev/null
+sleep 1
+check "No leaves the bar running" test -n "$(vx_probe wait TForm1 2000 | clean)"
+check_eq "No leaves the Start button hidden" "0 0" "$(vx_probe start | clean)"
+
+click_at "$left_x" "$button_y" 3
+popup=$(vx_probe popup 5000 | clean)
+read -r mx my mw mh <<<"$popup"
+click_at $((mx + 30)) $((my + 10))
+vx_probe box Confirm 5000 >/dev/null
+vx_probe answer Confirm '&Yes' >/dev/null
+check "Yes ends the program" vx_probe gone TForm1 10000
+sleep 0.5
+check_eq "the Start button is visible again after exit" "1 0" "$(vx_probe start | clean)"
+
+echo "main bar: second start"
+vx_desktop 'C:\Vextral\vextral.exe'
+bar=$(vx_probe wait TForm1 20000 | clean)
+check "launch log grew by one line, header once" test "$(grep -c $'\r$' "$app/WinStart.txt")" -eq 3
+check_eq "header written once" 1 "$(iconv -f CP1251 -t UTF-8 "$app/WinStart.txt" | grep -c 'Запуски программы')"
+read -r bx by _ _ <<<"$bar"
+click_at $((bx + 37)) $((by + 11))
+check_eq "the right button pressed the Start button" "1" "$(vx_probe start | clean | cut -d' ' -f2)"
+
+summary

@@ -44,6 +44,46 @@ class FakeLabel : public ui::Label {
     std::wstring text_;
 };
 
+class FakeListBox : public ui::ListBox {
+  public:
+    explicit FakeListBox(const ui::ListBoxSpec& s) : spec(s) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    void addItem(const std::wstring& t) override { items.push_back(t); }
+    void addItems(const std::vector<std::wstring>& t) override { items.insert(items.end(), t.begin(), t.end()); }
+    void deleteItem(int i) override {
+        if (i < 0 || i >= count())
+            return;
+        items.erase(items.begin() + i);
+        if (selected == i)
+            selected = -1;
+        else if (selected > i)
+            --selected;
+    }
+    void clear() override {
+        items.clear();
+        selected = -1;
+    }
+    int count() const override { return int(items.size()); }
+    std::wstring item(int i) const override { return items.at(std::size_t(i)); }
+    int selectedIndex() const override { return selected; }
+    void setSelectedIndex(int i) override { selected = (i >= 0 && i < count()) ? i : -1; }
+
+    ui::ListBoxSpec spec;
+    std::vector<std::wstring> items;
+    int selected = -1;
+};
+
+class FakeButton : public ui::Button {
+  public:
+    explicit FakeButton(const ui::ButtonSpec& s) : spec(s) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    void setText(const std::wstring& t) override { spec.text = t; }
+    std::wstring text() const override { return spec.text; }
+    ui::ButtonSpec spec;
+};
+
 class FakePopupMenu : public ui::PopupMenu {
   public:
     struct Item {
@@ -99,6 +139,14 @@ class FakeForm : public ui::Form {
         labels.push_back(std::make_unique<FakeLabel>(spec, text));
         return *labels.back();
     }
+    ui::ListBox& addListBox(const ui::ListBoxSpec& spec) override {
+        listBoxes.push_back(std::make_unique<FakeListBox>(spec));
+        return *listBoxes.back();
+    }
+    ui::Button& addButton(const ui::ButtonSpec& spec) override {
+        buttons.push_back(std::make_unique<FakeButton>(spec));
+        return *buttons.back();
+    }
     ui::PopupMenu& addPopupMenu() override {
         menus.push_back(std::make_unique<FakePopupMenu>());
         return *menus.back();
@@ -122,6 +170,8 @@ class FakeForm : public ui::Form {
     int showCount = 0;
     std::vector<std::unique_ptr<FakeSpeedButton>> speedButtons;
     std::vector<std::unique_ptr<FakeLabel>> labels;
+    std::vector<std::unique_ptr<FakeListBox>> listBoxes;
+    std::vector<std::unique_ptr<FakeButton>> buttons;
     std::vector<std::unique_ptr<FakePopupMenu>> menus;
     std::vector<std::unique_ptr<FakeTimer>> timers;
 };
@@ -134,6 +184,9 @@ class FakeToolkit : public ui::Toolkit {
     std::vector<std::wstring> notices;
     std::vector<std::wstring> errors;
     bool toolWindowMarked = false;
+    // Answers of the next file dialogs (nothing = cancelled), and what each dialog was asked.
+    std::deque<std::optional<std::wstring>> fileAnswers;
+    std::vector<std::pair<ui::FileDialogKind, ui::FileDialogSpec>> fileDialogs;
     FakeForm* mainForm = nullptr;
     std::vector<std::string>* log = nullptr;
 
@@ -152,6 +205,14 @@ class FakeToolkit : public ui::Toolkit {
     }
     void notify(const std::wstring& text) override { notices.push_back(text); }
     void showError(const std::wstring& text) override { errors.push_back(text); }
+    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& spec) override {
+        fileDialogs.emplace_back(kind, spec);
+        if (fileAnswers.empty())
+            return std::nullopt;
+        auto a = fileAnswers.front();
+        fileAnswers.pop_front();
+        return a;
+    }
     WindowId applicationWindow() const override { return 1; }
     void markApplicationToolWindow() override {
         toolWindowMarked = true;

@@ -3,6 +3,7 @@
 #include "platform/ui/Style.h"
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace vx::ui {
 
@@ -34,6 +35,49 @@ class SpeedButton : public Control {
 
     std::function<void()> onClick;                  // left button released over the button
     std::function<void(MouseButton)> onMouseDown;   // any button pressed
+};
+
+struct ListBoxSpec : ControlSpec {
+    Colour background = Colour::system(syscolour::InfoBackground);
+    int itemHeight = 13;
+    bool visible = true;
+    bool handCursor = false;
+    bool flat = false; // a single-line border instead of the sunken 3-D edge
+};
+
+// A single-selection, unsorted list of texts.
+class ListBox : public Control {
+  public:
+    virtual void addItem(const std::wstring& text) = 0;
+    // Adds many items with one redraw at the end.
+    virtual void addItems(const std::vector<std::wstring>& texts) = 0;
+    virtual void deleteItem(int index) = 0;
+    virtual void clear() = 0;
+    virtual int count() const = 0;
+    virtual std::wstring item(int index) const = 0;
+    virtual int selectedIndex() const = 0; // -1 when nothing is selected
+    // Selects an entry and scrolls it into view; -1 clears the selection.
+    virtual void setSelectedIndex(int index) = 0;
+
+    std::function<void()> onClick;
+    std::function<void()> onDblClick;
+    // A key went down; the list's own handling (moving the selection) follows.
+    std::function<void(int virtualKey)> onKeyDown;
+};
+
+// A push button with a caption (and, for the buttons that have one, a glyph).
+class Button : public Control {
+  public:
+    virtual void setText(const std::wstring& text) = 0;
+    virtual std::wstring text() const = 0;
+    std::function<void()> onClick;
+};
+
+struct ButtonSpec : ControlSpec {
+    std::wstring text;
+    Glyph glyph = Glyph::None;
+    bool isDefault = false; // Enter presses it
+    bool isCancel = false;  // Escape presses it
 };
 
 class Label : public Control {

@@ -53,6 +53,8 @@ class Form {
 
     virtual SpeedButton& addSpeedButton(const ControlSpec& spec) = 0;
     virtual Label& addLabel(const ControlSpec& spec, const std::wstring& text) = 0;
+    virtual ListBox& addListBox(const ListBoxSpec& spec) = 0;
+    virtual Button& addButton(const ButtonSpec& spec) = 0;
     virtual PopupMenu& addPopupMenu() = 0;
     virtual Timer& addTimer(int intervalMs, std::function<void()> onTick) = 0;
 

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/Types.h"
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
+#include <optional>
 #include <memory>
 #include <string>
 
@@ -29,6 +31,9 @@ class Toolkit {
     virtual WindowId applicationWindow() const = 0;
     // Adds WS_EX_TOOLWINDOW (0x80) to the application window's extended style.
     virtual void markApplicationToolWindow() = 0;
+
+    // Runs a common open or save dialog modally; the chosen full path, or nothing when cancelled.
+    virtual std::optional<std::wstring> runFileDialog(FileDialogKind kind, const FileDialogSpec& spec) = 0;
 
     // Shows the main form and runs the message loop until it is closed.
     virtual void run(Form& mainForm) = 0;

@@ -1,6 +1,7 @@
 #include "platform/win32/ui/Win32Form.h"
 #include "platform/win32/ui/GlyphPainter.h"
 #include "platform/win32/ui/Win32Controls.h"
+#include "platform/win32/ui/Win32ListBox.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <commctrl.h>
 
@@ -68,7 +69,9 @@ HWND Win32Form::tooltip() {
     return tooltip_;
 }
 
-void Win32Form::setChildColours(HWND child, COLORREF text) { childText_[child] = text; }
+void Win32Form::setChildColours(HWND child, COLORREF text, std::optional<COLORREF> background) {
+    childColours_[child] = ChildColours{text, UniqueBrush(background ? CreateSolidBrush(*background) : nullptr)};
+}
 
 void Win32Form::show() {
     const bool wasVisible = visible();
@@ -158,6 +161,16 @@ ui::Label& Win32Form::addLabel(const ui::ControlSpec& spec, const std::wstring& 
     return static_cast<ui::Label&>(*controls_.back());
 }
 
+ui::ListBox& Win32Form::addListBox(const ui::ListBoxSpec& spec) {
+    controls_.push_back(std::make_unique<Win32ListBox>(*this, spec));
+    return static_cast<ui::ListBox&>(*controls_.back());
+}
+
+ui::Button& Win32Form::addButton(const ui::ButtonSpec& spec) {
+    controls_.push_back(std::make_unique<Win32Button>(*this, spec));
+    return static_cast<ui::Button&>(*controls_.back());
+}
+
 ui::PopupMenu& Win32Form::addPopupMenu() {
     menus_.push_back(std::make_unique<Win32PopupMenu>(*this));
     return *menus_.back();
@@ -186,14 +199,30 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN: {
-        auto it = childText_.find(reinterpret_cast<HWND>(lParam));
-        if (it == childText_.end())
+        auto it = childColours_.find(reinterpret_cast<HWND>(lParam));
+        if (it == childColours_.end())
             break;
         HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, it->second);
-        SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(background_.get());
+        SetTextColor(dc, it->second.text);
+        HBRUSH brush = it->second.background ? it->second.background.get() : background_.get();
+        LOGBRUSH lb{};
+        GetObjectW(brush, sizeof(lb), &lb);
+        SetBkColor(dc, lb.lbColor);
+        if (!it->second.background)
+            SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(brush);
     }
+    case WM_COMMAND:
+        if (lParam) {
+            auto it = commands_.find(LOWORD(wParam));
+            if (it != commands_.end()) {
+                WORD code = HIWORD(wParam);
+                auto handler = it->second;
+                toolkit_.dispatch([&] { handler(code); });
+                return 0;
+            }
+        }
+        break;
     case WM_TIMER:
         if (wParam == OverlayTimerId) {
             placeOverlay();

@@ -3,6 +3,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/ui/WindowBase.h"
 #include <functional>
+#include <optional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -28,6 +29,8 @@ class Win32Form : public WindowBase, public ui::Form {
 
     ui::SpeedButton& addSpeedButton(const ui::ControlSpec& spec) override;
     ui::Label& addLabel(const ui::ControlSpec& spec, const std::wstring& text) override;
+    ui::ListBox& addListBox(const ui::ListBoxSpec& spec) override;
+    ui::Button& addButton(const ui::ButtonSpec& spec) override;
     ui::PopupMenu& addPopupMenu() override;
     ui::Timer& addTimer(int intervalMs, std::function<void()> onTick) override;
 
@@ -36,8 +39,11 @@ class Win32Form : public WindowBase, public ui::Form {
     Win32Toolkit& toolkit() { return toolkit_; }
     HFONT fontFor(const ui::Font& font);
     HWND tooltip();
-    // The control-colour answer for a child that asked with WM_CTLCOLOR*.
-    void setChildColours(HWND child, COLORREF text);
+    // The control-colour answer for a child that asked with WM_CTLCOLOR*; without a background
+    // of its own the child shows the form's background.
+    void setChildColours(HWND child, COLORREF text, std::optional<COLORREF> background = std::nullopt);
+    // Runs `handler` with the notification code of each WM_COMMAND from control `id`.
+    void onCommand(int id, std::function<void(WORD)> handler) { commands_[id] = std::move(handler); }
 
   protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -51,7 +57,12 @@ class Win32Form : public WindowBase, public ui::Form {
     bool modal_ = false;
     UniqueBrush background_;
     std::vector<std::pair<ui::Font, UniqueFont>> fonts_;
-    std::map<HWND, COLORREF> childText_;
+    struct ChildColours {
+        COLORREF text;
+        UniqueBrush background; // none: the form's background
+    };
+    std::map<HWND, ChildColours> childColours_;
+    std::map<int, std::function<void(WORD)>> commands_;
     HWND tooltip_ = nullptr;
     HWND overlayTaskbar_ = nullptr;
     Rect overlayOffset_;

@@ -21,6 +21,7 @@ class Win32Toolkit : public ui::Toolkit {
     void showError(const std::wstring& text) override;
     WindowId applicationWindow() const override;
     void markApplicationToolWindow() override;
+    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& spec) override;
     void run(ui::Form& mainForm) override;
 
     HWND appWindow() const { return app_.hwnd(); }

@@ -1,0 +1,43 @@
+#include "platform/win32/ui/Win32Toolkit.h"
+#include <commdlg.h>
+#include <vector>
+
+namespace vx::win32 {
+
+namespace {
+
+// "Name|*.a|Other|*.b" becomes the system's "Name\0*.a\0Other\0*.b\0\0".
+std::vector<wchar_t> systemFilter(const std::wstring& filter) {
+    std::vector<wchar_t> out(filter.begin(), filter.end());
+    for (auto& c : out)
+        if (c == L'|')
+            c = L'\0';
+    out.push_back(L'\0');
+    out.push_back(L'\0');
+    return out;
+}
+
+} // namespace
+
+std::optional<std::wstring> Win32Toolkit::runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& spec) {
+    std::vector<wchar_t> file(32768, L'\0');
+    spec.fileName.copy(file.data(), std::min(spec.fileName.size(), file.size() - 1));
+    std::vector<wchar_t> filter = systemFilter(spec.filter);
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof(ofn);
+    ofn.hwndOwner = GetActiveWindow() ? GetActiveWindow() : appWindow();
+    ofn.lpstrFilter = spec.filter.empty() ? nullptr : filter.data();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = DWORD(file.size());
+    ofn.lpstrInitialDir = spec.initialDirectory.empty() ? nullptr : spec.initialDirectory.c_str();
+    ofn.lpstrDefExt = spec.defaultExtension.empty() ? nullptr : spec.defaultExtension.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+    ModalScope modal(ofn.hwndOwner);
+    BOOL ok = kind == ui::FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
+    if (!ok)
+        return std::nullopt;
+    return std::wstring(file.data());
+}
+
+} // namespace vx::win32

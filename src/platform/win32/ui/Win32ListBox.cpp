@@ -1,0 +1,137 @@
+#include "platform/win32/ui/Win32ListBox.h"
+#include "platform/win32/Handles.h"
+#include "platform/win32/ui/GlyphPainter.h"
+#include "platform/win32/ui/Win32Form.h"
+#include "platform/win32/ui/Win32Toolkit.h"
+#include "res/GlyphArt.h"
+#include <commctrl.h>
+
+namespace vx::win32 {
+
+Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& spec)
+    : form_(form), id_(spec.id), handCursor_(spec.handCursor) {
+    const auto& r = spec.rect;
+    DWORD style = WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+    if (spec.visible)
+        style |= WS_VISIBLE;
+    if (spec.flat)
+        style |= WS_BORDER;
+    hwnd_ = CreateWindowExW(spec.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, r.width,
+                            r.height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                            GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
+    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, spec.itemHeight);
+    form.setChildColours(hwnd_, colourRef(spec.font.colour), colourRef(spec.background));
+    SetWindowSubclass(hwnd_, &Win32ListBox::subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    form.onCommand(spec.id, [this](WORD code) {
+        if (code == LBN_SELCHANGE && onClick)
+            onClick();
+        else if (code == LBN_DBLCLK && onDblClick)
+            onDblClick();
+    });
+}
+
+Win32ListBox::~Win32ListBox() {
+    RemoveWindowSubclass(hwnd_, &Win32ListBox::subclass, 1);
+    DestroyWindow(hwnd_);
+}
+
+LRESULT CALLBACK Win32ListBox::subclass(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR data) {
+    auto* self = reinterpret_cast<Win32ListBox*>(data);
+    if (message == WM_KEYDOWN && self->onKeyDown) {
+        int key = int(wParam);
+        self->form_.toolkit().dispatch([&] { self->onKeyDown(key); });
+    } else if (message == WM_SETCURSOR && self->handCursor_ && LOWORD(lParam) == HTCLIENT) {
+        SetCursor(LoadCursorW(nullptr, IDC_HAND));
+        return TRUE;
+    }
+    return DefSubclassProc(w, message, wParam, lParam);
+}
+
+void Win32ListBox::addItem(const std::wstring& text) {
+    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void Win32ListBox::addItems(const std::vector<std::wstring>& texts) {
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd_, LB_INITSTORAGE, texts.size(), LPARAM(texts.size() * 32));
+    for (const auto& t : texts)
+        SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(t.c_str()));
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32ListBox::deleteItem(int index) { SendMessageW(hwnd_, LB_DELETESTRING, WPARAM(index), 0); }
+
+void Win32ListBox::clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
+
+int Win32ListBox::count() const { return int(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+
+std::wstring Win32ListBox::item(int index) const {
+    LRESULT n = SendMessageW(hwnd_, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (n == LB_ERR)
+        return {};
+    std::wstring text(std::size_t(n) + 1, L'\0');
+    n = SendMessageW(hwnd_, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(n == LB_ERR ? 0 : std::size_t(n));
+    return text;
+}
+
+int Win32ListBox::selectedIndex() const {
+    LRESULT i = SendMessageW(hwnd_, LB_GETCURSEL, 0, 0);
+    return i == LB_ERR ? -1 : int(i);
+}
+
+void Win32ListBox::setSelectedIndex(int index) { SendMessageW(hwnd_, LB_SETCURSEL, WPARAM(index), 0); }
+
+// ---- push button ----
+
+Win32Button::Win32Button(Win32Form& form, const ui::ButtonSpec& spec) : id_(spec.id) {
+    const auto& r = spec.rect;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+    // Escape presses the button whose ID is IDCANCEL; Enter the default button.
+    int controlId = spec.isCancel ? IDCANCEL : spec.id;
+    hwnd_ = CreateWindowExW(0, L"BUTTON", spec.text.c_str(), style, r.left, r.top, r.width, r.height, form.hwnd(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr),
+                            nullptr);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
+    if (spec.glyph != ui::Glyph::None) {
+        const auto& art = res::glyphArt(spec.glyph);
+        glyph_ = ImageList_Create(art.width, art.height, ILC_COLOR32 | ILC_MASK, 1, 0);
+        WindowDc screen(nullptr);
+        UniqueDc dc(CreateCompatibleDC(screen.get()));
+        UniqueBitmap image(CreateCompatibleBitmap(screen.get(), art.width, art.height));
+        {
+            SelectObjectScope select(dc.get(), image.get());
+            RECT all{0, 0, art.width, art.height};
+            HBRUSH key = CreateSolidBrush(RGB(255, 0, 255));
+            FillRect(dc.get(), &all, key);
+            DeleteObject(key);
+            paintGlyph(dc.get(), spec.glyph, 0, 0);
+        }
+        ImageList_AddMasked(glyph_, image.get(), RGB(255, 0, 255));
+        BUTTON_IMAGELIST list{glyph_, {4, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};
+        SendMessageW(hwnd_, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&list));
+    }
+    form.onCommand(controlId, [this](WORD code) {
+        if (code == BN_CLICKED && onClick)
+            onClick();
+    });
+}
+
+Win32Button::~Win32Button() {
+    DestroyWindow(hwnd_);
+    if (glyph_)
+        ImageList_Destroy(glyph_);
+}
+
+void Win32Button::setText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_str()); }
+
+std::wstring Win32Button::text() const {
+    wchar_t buffer[256] = {};
+    GetWindowTextW(hwnd_, buffer, 256);
+    return buffer;
+}
+
+} // namespace vx::win32

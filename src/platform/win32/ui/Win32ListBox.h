@@ -1,0 +1,49 @@
+#pragma once
+#include "platform/ui/Controls.h"
+#include <windows.h>
+#include <commctrl.h>
+
+namespace vx::win32 {
+
+class Win32Form;
+
+// The system list box: notifications come back through the form, keys through a subclass.
+class Win32ListBox : public ui::ListBox {
+  public:
+    Win32ListBox(Win32Form& form, const ui::ListBoxSpec& spec);
+    ~Win32ListBox() override;
+    WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
+    int id() const override { return id_; }
+    void addItem(const std::wstring& text) override;
+    void addItems(const std::vector<std::wstring>& texts) override;
+    void deleteItem(int index) override;
+    void clear() override;
+    int count() const override;
+    std::wstring item(int index) const override;
+    int selectedIndex() const override;
+    void setSelectedIndex(int index) override;
+
+  private:
+    static LRESULT CALLBACK subclass(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    Win32Form& form_;
+    HWND hwnd_;
+    int id_;
+    bool handCursor_;
+};
+
+class Win32Button : public ui::Button {
+  public:
+    Win32Button(Win32Form& form, const ui::ButtonSpec& spec);
+    ~Win32Button() override;
+    WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
+    int id() const override { return id_; }
+    void setText(const std::wstring& text) override;
+    std::wstring text() const override;
+
+  private:
+    HWND hwnd_;
+    int id_;
+    HIMAGELIST glyph_ = nullptr;
+};
+
+} // namespace vx::win32

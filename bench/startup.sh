@@ -10,11 +10,11 @@ trap vx_session_stop EXIT
 vx_desktop_start
 app="$WINEPREFIX/drive_c/Vextral"
 mkdir -p "$app"
-cp "$VX_ROOT/build/win/vextral.exe" "$VX_ROOT/build/win/bench/minimal.exe" "$app/"
-timer="$VX_ROOT/build/win/bench/launch_timer.exe"
+cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/bench/minimal.exe" "$app/"
+timer="$VX_BUILD/win/bench/launch_timer.exe"
 read -r vx_ms vx_kb < <(wine "$timer" "$runs" TForm1 'C:\Vextral\vextral.exe' | tr -d '\r')
 read -r base_ms base_kb < <(wine "$timer" "$runs" MinimalWindow 'C:\Vextral\minimal.exe' | tr -d '\r')
-size_kb=$(( $(stat -c %s "$VX_ROOT/build/win/vextral.exe") / 1024 ))
+size_kb=$(( $(stat -c %s "$VX_BUILD/win/vextral.exe") / 1024 ))
 row() { printf '%-28s %12s %12s %10s   %s\n' "$@"; }
 row "figure" "Vextral" "baseline" "ratio" "target"
 row "start to docked bar (ms)" "$vx_ms" "$base_ms" "$(awk -v a="$vx_ms" -v b="$base_ms" 'BEGIN{printf "%.2f", a/b}')" "ratio <= 1.5"

@@ -7,6 +7,8 @@
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
+export VX_BUILD=${VX_BUILD:-$root/build}
+b=$VX_BUILD
 bash scripts/packages.sh || exit 1
 bash scripts/build.sh || { echo "build failed"; exit 1; }
 
@@ -15,13 +17,13 @@ failed=0
 count() { passed=$((passed + $1)); failed=$((failed + $2)); }
 
 echo "== tier 1: native unit tests"
-ctest --test-dir build/native --output-on-failure -j"$(nproc)" >build/native/ctest.log 2>&1
+ctest --test-dir "$b/native" --output-on-failure -j"$(nproc)" >"$b/native/ctest.log" 2>&1
 status=$?
-tail -n 3 build/native/ctest.log
-total=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\2/p' build/native/ctest.log)
-bad=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\1/p' build/native/ctest.log)
+tail -n 3 "$b/native/ctest.log"
+total=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\2/p' "$b/native/ctest.log")
+bad=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\1/p' "$b/native/ctest.log")
 [ -n "$total" ] || { total=1; bad=1; }
-[ $status -ne 0 ] && [ "$bad" -eq 0 ] && bad=1 && grep -E 'FAIL|Error' build/native/ctest.log | head -20
+[ $status -ne 0 ] && [ "$bad" -eq 0 ] && bad=1 && grep -E 'FAIL|Error' "$b/native/ctest.log" | head -20
 count $((total - bad)) "$bad"
 
 echo "== tier 2: Windows tests under Wine"
@@ -30,10 +32,10 @@ echo "== tier 2: Windows tests under Wine"
     vx_russian_locale
     vx_session_start
     trap vx_session_stop EXIT
-    wine build/win/tests/win/vx_win_tests.exe --gtest_brief=1 2>&1 | tr -d '\r' | tee build/win/wintests.log | tail -n 5
+    wine "$b/win/tests/win/vx_win_tests.exe" --gtest_brief=1 2>&1 | tr -d '\r' | tee "$b/win/wintests.log" | tail -n 5
 ) 
-w_pass=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) test.*/\1/p' build/win/wintests.log)
-w_fail=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) test.*/\1/p' build/win/wintests.log)
+w_pass=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) test.*/\1/p' "$b/win/wintests.log")
+w_fail=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) test.*/\1/p' "$b/win/wintests.log")
 [ -n "$w_pass$w_fail" ] || w_fail=1
 count "${w_pass:-0}" "${w_fail:-0}"
 

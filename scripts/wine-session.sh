@@ -8,7 +8,8 @@
 #   vx_probe ARGS               run the end-to-end probe in that desktop
 #   vx_session_stop             end every process the session started
 VX_ROOT=${VX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
-VX_PROBE="$VX_ROOT/build/win/tests/e2e/probe/vxprobe.exe"
+VX_BUILD=${VX_BUILD:-$VX_ROOT/build}
+VX_PROBE="$VX_BUILD/win/tests/e2e/probe/vxprobe.exe"
 VX_DESKTOP_SIZE=${VX_DESKTOP_SIZE:-1024x768}
 VX_PIDS=()
 

@@ -1,8 +1,13 @@
 #pragma once
+#include "platform/Disks.h"
 #include "platform/Files.h"
+#include "platform/Mci.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
+#include "platform/Screen.h"
 #include "platform/System.h"
+#include "platform/SystemActions.h"
+#include "platform/WindowList.h"
 #include "platform/ui/Toolkit.h"
 
 namespace vx {
@@ -15,6 +20,11 @@ struct Platform {
     platform::System& system;
     platform::Shell& shell;
     ui::Toolkit& ui;
+    platform::Mci& mci;
+    platform::SystemActions& actions;
+    platform::Screen& screen;
+    platform::WindowList& windows;
+    platform::Disks& disks;
 };
 
 } // namespace vx

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 namespace vx::platform {
@@ -13,6 +14,8 @@ class System {
     virtual ~System() = default;
     virtual std::wstring programPath() = 0;
     virtual LocalTime localNow() = 0;
+    // The UTC time of day in milliseconds since midnight.
+    virtual std::uint32_t utcMillisecondsOfDay() = 0;
     virtual std::wstring shortDate(const LocalTime& t) = 0;
     virtual std::wstring longTime(const LocalTime& t) = 0;
     // Text in the system's ANSI code page; `exact` tells whether every character survived.

@@ -1,6 +1,11 @@
 #pragma once
 #include "app/Application.h"
+#include "fakes/FakeDisks.h"
 #include "fakes/FakeFiles.h"
+#include "fakes/FakeMci.h"
+#include "fakes/FakeScreen.h"
+#include "fakes/FakeSystemActions.h"
+#include "fakes/FakeWindowList.h"
 #include "fakes/FakeRegistry.h"
 #include "fakes/FakeShell.h"
 #include "fakes/FakeSystem.h"
@@ -15,7 +20,12 @@ struct FakeMachine {
     FakeSystem system;
     FakeShell shell;
     FakeToolkit ui;
-    Platform platform{registry, files, system, shell, ui};
+    FakeMci mci;
+    FakeSystemActions actions;
+    FakeScreen screen;
+    FakeWindowList windows;
+    FakeDisks disks;
+    Platform platform{registry, files, system, shell, ui, mci, actions, screen, windows, disks};
     std::unique_ptr<Application> app;
 
     Application& start() {

@@ -14,6 +14,8 @@ class FakeSystem : public platform::System {
 
     std::wstring programPath() override { return path; }
     platform::LocalTime localNow() override { return now; }
+    std::uint32_t utcMs = 0;
+    std::uint32_t utcMillisecondsOfDay() override { return utcMs; }
     std::wstring shortDate(const platform::LocalTime& t) override {
         wchar_t buffer[32];
         swprintf(buffer, 32, L"%02d.%02d.%04d", t.day, t.month, t.year);

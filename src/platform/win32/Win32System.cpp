@@ -42,6 +42,12 @@ platform::LocalTime Win32System::localNow() {
     return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond, st.wMilliseconds};
 }
 
+std::uint32_t Win32System::utcMillisecondsOfDay() {
+    SYSTEMTIME st{};
+    GetSystemTime(&st);
+    return ((std::uint32_t(st.wHour) * 60 + st.wMinute) * 60 + st.wSecond) * 1000 + st.wMilliseconds;
+}
+
 std::wstring Win32System::shortDate(const platform::LocalTime& t) {
     SYSTEMTIME st = toSystemTime(t);
     wchar_t buffer[128] = {};

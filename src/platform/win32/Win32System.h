@@ -7,6 +7,7 @@ class Win32System : public platform::System {
   public:
     std::wstring programPath() override;
     platform::LocalTime localNow() override;
+    std::uint32_t utcMillisecondsOfDay() override;
     std::wstring shortDate(const platform::LocalTime& t) override;
     std::wstring longTime(const platform::LocalTime& t) override;
     std::string toAnsi(const std::wstring& text, bool* exact) override;

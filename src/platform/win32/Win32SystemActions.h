@@ -1,0 +1,10 @@
+#pragma once
+#include "platform/SystemActions.h"
+
+namespace vx::win32 {
+
+class Win32SystemActions : public platform::SystemActions {
+  public:
+};
+
+} // namespace vx::win32

@@ -3,7 +3,7 @@
 
 namespace vx {
 
-TForm3::TForm3(Application& app) : app_(app) {
+TForm3::TForm3(Application& app) : Sweeper(app), Tray(app), app_(app) {
     ui::FormSpec spec;
     spec.windowClass = L"TForm3";
     spec.caption = L"Form3";

@@ -1,5 +1,9 @@
 #pragma once
+#include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
+#include "tools/CdTray.h"
+#include "tools/PanelDialogs.h"
+#include "tools/WindowSweeper.h"
 #include <memory>
 
 namespace vx {
@@ -17,6 +21,12 @@ class TForm3 {
     explicit TForm3(Application& app);
     void FormCreate();
     ui::Form& window() { return *window_; }
+
+    // The dialogs the panel owns: the screenshot file and the player's media files.
+    ui::FileDialogSpec SPD = screenshotDialogSpec();
+    ui::FileDialogSpec OpenDialog1 = mediaOpenDialogSpec();
+    WindowSweeper Sweeper;
+    CdTray Tray;
 
   private:
     Application& app_;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test tier:
-#   1. native unit tests (GoogleTest, ctest) under AddressSanitizer and UBSan,
+#   1. native unit tests (GoogleTest, ctest) under AddressSanitizer and UBSan, and the libFuzzer
+#      targets for a bounded number of runs,
 #   2. the Windows tests of the platform layer under Wine,
 #   3. the end-to-end scripts in tests/e2e against the real vextral.exe in a Wine desktop.
 # The last line counts all tests: "N passed, N failed".
@@ -25,6 +26,11 @@ bad=$(sed -nE 's/.*tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\1/p' "
 [ -n "$total" ] || { total=1; bad=1; }
 [ $status -ne 0 ] && [ "$bad" -eq 0 ] && bad=1 && grep -E 'FAIL|Error' "$b/native/ctest.log" | head -20
 count $((total - bad)) "$bad"
+
+echo "== tier 1b: fuzzing the decoders (bounded runs)"
+fuzz_out=$(bash scripts/fuzz.sh --all "${VX_FUZZ_RUNS:-100000}" 2>&1)
+echo "$fuzz_out"
+count "$(echo "$fuzz_out" | grep -c 'no crash')" "$(echo "$fuzz_out" | grep -c 'CRASH')"
 
 echo "== tier 2: Windows tests under Wine"
 (

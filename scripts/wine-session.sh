@@ -11,6 +11,8 @@ VX_ROOT=${VX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 VX_BUILD=${VX_BUILD:-$VX_ROOT/build}
 VX_PROBE="$VX_BUILD/win/tests/e2e/probe/vxprobe.exe"
 VX_DESKTOP_SIZE=${VX_DESKTOP_SIZE:-1024x768}
+# The desktop's name: "shell" gets Wine's taskbar, any other name a desktop without the shell.
+export VX_DESKTOP=${VX_DESKTOP:-shell}
 VX_PIDS=()
 
 vx_free_display() {
@@ -57,13 +59,17 @@ vx_session_start() {
 # Starts the "shell" desktop with its taskbar and waits for the taskbar; programs started with
 # vx_desktop join it, and it outlives them.
 vx_desktop_start() {
-    wine explorer /desktop=shell,"$VX_DESKTOP_SIZE" >/dev/null 2>&1 &
+    wine explorer /desktop="$VX_DESKTOP","$VX_DESKTOP_SIZE" >/dev/null 2>&1 &
     VX_PIDS+=($!)
-    vx_probe wait Shell_TrayWnd 30000 >/dev/null
+    if [ "$VX_DESKTOP" = shell ]; then
+        vx_probe wait Shell_TrayWnd 30000 >/dev/null
+    else
+        vx_probe wait nothing 1500 >/dev/null # waits for the desktop to exist
+    fi
 }
 
 vx_desktop() {
-    wine explorer /desktop=shell,"$VX_DESKTOP_SIZE" "$@" >/dev/null 2>&1 &
+    wine explorer /desktop="$VX_DESKTOP","$VX_DESKTOP_SIZE" "$@" >/dev/null 2>&1 &
     VX_PIDS+=($!)
 }
 

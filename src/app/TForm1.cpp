@@ -39,6 +39,7 @@ TForm1::TForm1(Application& app) : app_(app) {
     SpeedButton2->setPopupMenu(PopupMenu1);
 
     window_->onClose = [this] { FormClose(); };
+    app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
     window_->addTimer(ShellWatchMs, [this] { keepStartButtonHidden(); });
 }
 
@@ -60,6 +61,13 @@ void TForm1::Pusk(bool show) {
     StartButtonWnd = TaskbarWnd ? shell.firstForeignChild(TaskbarWnd) : 0;
     if (StartButtonWnd)
         shell.show(StartButtonWnd, show);
+}
+
+void TForm1::TaskbarCreated() {
+    if (!app_.Settings.isOpen())
+        return; // on the way out: the Start button stays as the exit left it
+    Pusk(false);
+    window_->dock(TaskbarWnd, Rect{3, 0, BarWidth, BarHeight});
 }
 
 void TForm1::keepStartButtonHidden() {

@@ -30,6 +30,8 @@ class TForm1 {
     void confirmAndClose();
     // The shell shows its Start button again when it lays out the taskbar: hide it again.
     void keepStartButtonHidden();
+    // The shell restarted and made a new taskbar: hide its Start button and dock into it.
+    void TaskbarCreated();
 
     ui::Form& window() { return *window_; }
 

@@ -181,3 +181,18 @@ TEST(MainBarStart, SecondaryWindowsStandBesideTheToolPanel) {
     EXPECT_EQ(m.form(L"TForm8").bounds().left, 32);
     EXPECT_EQ(m.form(L"TForm8").bounds().top + m.form(L"TForm8").bounds().height, 768 - 29);
 }
+
+TEST_F(MainBar, ShellRestartDocksIntoTheNewTaskbarAndHidesItsStartButton) {
+    m.shell.taskbar = 300; // the old taskbar is gone, a new one stands
+    m.shell.startButton = 301;
+    m.shell.visible[301] = true;
+    m.ui.fire(m.ui.onTaskbarCreated);
+    EXPECT_EQ(barForm().dockedTo, WindowId(300));
+    EXPECT_EQ(barForm().bounds(), (Rect{3, 0, 50, 24}));
+    EXPECT_FALSE(m.shell.visible[301]);
+    EXPECT_FALSE(barForm().closed);
+
+    m.ui.answers = {true};
+    choose(L"Закрыть");
+    EXPECT_TRUE(m.shell.visible[301]) << "the exit shows the new Start button";
+}

@@ -2,6 +2,7 @@
 #include "platform/Types.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
+#include <functional>
 #include <optional>
 #include <memory>
 #include <string>
@@ -34,6 +35,9 @@ class Toolkit {
 
     // Runs a common open or save dialog modally; the chosen full path, or nothing when cancelled.
     virtual std::optional<std::wstring> runFileDialog(FileDialogKind kind, const FileDialogSpec& spec) = 0;
+
+    // Runs when the shell has (re)created its taskbar ("TaskbarCreated"), after a restart of the shell.
+    std::function<void()> onTaskbarCreated;
 
     // Shows the main form and runs the message loop until it is closed.
     virtual void run(Form& mainForm) = 0;

@@ -37,11 +37,14 @@ HWND findVisible(const wchar_t* cls, const wchar_t* caption = nullptr) {
     return nullptr;
 }
 
-// Joins the desktop named "shell"; false while it does not exist yet.
+// Joins the test's desktop (VX_DESKTOP, "shell" by default); false while it does not exist yet.
 bool joinShellDesktop() {
     static bool joined = false;
+    wchar_t name[64] = L"shell";
+    if (!GetEnvironmentVariableW(L"VX_DESKTOP", name, 64))
+        lstrcpyW(name, L"shell");
     if (!joined)
-        if (HDESK desk = OpenDesktopW(L"shell", 0, FALSE, GENERIC_ALL))
+        if (HDESK desk = OpenDesktopW(name, 0, FALSE, GENERIC_ALL))
             joined = SetThreadDesktop(desk) != 0;
     return joined;
 }

@@ -143,8 +143,12 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
 }
 
 void Win32Form::placeOverlay() {
-    if (!IsWindow(overlayTaskbar_))
+    if (!IsWindow(overlayTaskbar_)) {
+        // The taskbar is gone: stay a stay-on-top window at the same offset on the screen.
+        SetWindowPos(hwnd(), HWND_TOPMOST, overlayOffset_.left, overlayOffset_.top, overlayOffset_.width,
+                     overlayOffset_.height, SWP_NOACTIVATE);
         return;
+    }
     POINT origin{0, 0};
     ClientToScreen(overlayTaskbar_, &origin);
     SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + overlayOffset_.left, origin.y + overlayOffset_.top,

@@ -6,13 +6,30 @@
 
 namespace vx::win32 {
 
-ApplicationWindow::ApplicationWindow(const std::wstring& title) {
+ApplicationWindow::ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated)
+    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")), onTaskbarCreated_(std::move(onTaskbarCreated)) {
     registerClass(L"TApplication");
     createWindow(L"TApplication", 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
                  nullptr, title.c_str());
 }
 
-Win32Toolkit::Win32Toolkit(const std::wstring& title) : app_(title), underWine_(runningUnderWine()) {
+LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Top-level and never destroyed while the program runs, this window hears the shell's
+    // broadcast after the taskbar has been recreated.
+    if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+        onTaskbarCreated_();
+        return 0;
+    }
+    return WindowBase::onMessage(message, wParam, lParam);
+}
+
+Win32Toolkit::Win32Toolkit(const std::wstring& title)
+    : app_(title,
+           [this] {
+               if (onTaskbarCreated)
+                   dispatch(onTaskbarCreated);
+           }),
+      underWine_(runningUnderWine()) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
 }

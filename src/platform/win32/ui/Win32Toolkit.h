@@ -8,7 +8,14 @@ namespace vx::win32 {
 // The hidden application window: top-level, owner of every other window of the program.
 class ApplicationWindow : public WindowBase {
   public:
-    explicit ApplicationWindow(const std::wstring& title);
+    ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated);
+
+  protected:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    UINT taskbarCreated_;
+    std::function<void()> onTaskbarCreated_;
 };
 
 class Win32Toolkit : public ui::Toolkit {

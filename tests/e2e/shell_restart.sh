@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# The bar survives a restart of the shell: a stand-in taskbar is created, destroyed and
+# recreated (announcing itself with "TaskbarCreated") in a desktop without Wine's own shell.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+export VX_DESKTOP=bare
+source "$here/../../scripts/wine-session.sh"
+source "$here/lib.sh"
+shots=${VX_SHOTS:-$VX_BUILD/screenshots}
+mkdir -p "$shots"
+
+vx_session_start
+trap vx_session_stop EXIT
+app="$WINEPREFIX/drive_c/Vextral"
+mkdir -p "$app"
+cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
+
+standin_pid() { pgrep -f 'standin_taskbar.exe' | head -n 1; }
+
+echo "shell restart"
+vx_desktop 'C:\Vextral\standin_taskbar.exe'
+vx_probe wait Shell_TrayWnd 20000 >/dev/null
+check_eq "stand-in taskbar up with its Start button" "1 0" "$(vx_probe start | clean)"
+vx_desktop 'C:\Vextral\vextral.exe'
+check_eq "bar docked at the stand-in's (3, 0)" "3 748 50 24" "$(vx_probe wait TForm1 20000 | clean)"
+check_eq "stand-in's Start button hidden" "0 0" "$(vx_probe start | clean)"
+
+kill -9 "$(standin_pid)"
+vx_probe gone Shell_TrayWnd 10000
+sleep 1.5
+check_eq "with the taskbar gone the bar stays, stay-on-top at (3, 0) of the screen" "3 0 50 24" \
+    "$(vx_probe rect TForm1 | clean | cut -d' ' -f1-4)"
+import -window root "$shots/shell_gone.png"
+
+# The shell comes back somewhere else: the bar moves into the new taskbar.
+vx_desktop 'C:\Vextral\standin_taskbar.exe' 600
+vx_probe wait Shell_TrayWnd 20000 >/dev/null
+sleep 1.5
+check_eq "bar docked into the new taskbar" "3 600 50 24" "$(vx_probe rect TForm1 | clean | cut -d' ' -f1-4)"
+check_eq "the new Start button is hidden" "0 0" "$(vx_probe start | clean)"
+import -window root "$shots/shell_back.png"
+
+vx_probe close TForm1 >/dev/null
+check "the bar closes on request" vx_probe gone TForm1 10000
+sleep 0.5
+check_eq "exit shows the new Start button" "1 0" "$(vx_probe start | clean)"
+kill -9 "$(standin_pid)" 2>/dev/null
+
+summary

@@ -15,7 +15,8 @@ app="$WINEPREFIX/drive_c/Vextral"
 mkdir -p "$app"
 cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
 
-standin_pid() { pgrep -f 'standin_taskbar.exe' | head -n 1; }
+# The stand-in itself, not the desktop's launcher whose command line names it too.
+standin_pid() { pgrep -f '^C:.Vextral.standin_taskbar.exe' | head -n 1; }
 
 echo "shell restart"
 vx_desktop 'C:\Vextral\standin_taskbar.exe'

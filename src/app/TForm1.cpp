@@ -1,12 +1,15 @@
 #include "app/TForm1.h"
 #include "app/Application.h"
 #include "app/LaunchLog.h"
+#include "platform/Error.h"
 #include "platform/ui/Guard.h"
+#include "tools/ScreenShot.h"
 
 namespace vx {
 
 namespace {
 constexpr wchar_t CloseQuestion[] = L"Вы действительно хотите закрыть Vextral ?";
+constexpr wchar_t ShutdownQuestion[] = L"Вы действительно хотите завершить работу Windows";
 } // namespace
 
 TForm1::TForm1(Application& app) : app_(app) {
@@ -117,6 +120,30 @@ void TForm1::confirmAndClose() {
         return;
     AllFormClose();
     window_->close();
+}
+
+void TForm1::Power() {
+    if (!app_.platform.ui.ask(ui::QuestionKind::Information, ShutdownQuestion))
+        return;
+    app_.saveLastPlaylist();
+    app_.Settings.release();
+    Pusk(true);
+    AllFormClose();
+    // Without the shutdown privilege enabled the request fails on every NT system.
+    auto& actions = app_.platform.actions;
+    auto failure = actions.enableShutdownPrivilege();
+    if (!failure)
+        failure = actions.shutdown();
+    if (failure) {
+        // Not shutting down after all: take the program back to its running state, then report.
+        app_.Settings.open();
+        Pusk(false);
+        throw Error(*failure);
+    }
+}
+
+void TForm1::ScreenShot(const std::wstring& fileName) {
+    saveScreenShot(app_.platform.screen, app_.platform.files, fileName);
 }
 
 void TForm1::N5Click() { confirmAndClose(); }

@@ -3,6 +3,7 @@
 #include "platform/ui/Form.h"
 #include <cstdint>
 #include <memory>
+#include <string>
 
 namespace vx {
 
@@ -28,6 +29,10 @@ class TForm1 {
     void FormClose();
     // Closes everything after the question; shared by the menu and the tool panel.
     void confirmAndClose();
+    // Shuts Windows down after the question; a refused shutdown leaves the program running.
+    void Power();
+    // Saves the whole screen as a BMP file.
+    void ScreenShot(const std::wstring& fileName);
     // The shell shows its Start button again when it lays out the taskbar: hide it again.
     void keepStartButtonHidden();
     // The shell restarted and made a new taskbar: hide its Start button and dock into it.

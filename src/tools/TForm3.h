@@ -17,10 +17,24 @@ class TForm3 {
     static constexpr int ToolBarHeight = 180;
     static constexpr int Left = 4;
     static constexpr int GapAboveScreenBottom = 29;
+    // Control IDs: the bar, and ToolButtonN has ToolBarId + N.
+    static constexpr int ToolBarId = 3000;
 
     explicit TForm3(Application& app);
     void FormCreate();
     ui::Form& window() { return *window_; }
+
+    void ToolButton2Click();
+    void ToolButton8Click();
+    void ToolButton3Click();
+    void ToolButton3MouseDown(ui::MouseButton button);
+    void ToolButton6Click();
+    void ToolButton7Click();
+    void ToolButton7MouseDown(ui::MouseButton button);
+    void ToolButton5Click();
+    void ToolButton4Click();
+    void ToolButton4MouseDown(ui::MouseButton button);
+    void ToolButton9Click();
 
     // The dialogs the panel owns: the screenshot file and the player's media files.
     ui::FileDialogSpec SPD = screenshotDialogSpec();
@@ -28,7 +42,21 @@ class TForm3 {
     WindowSweeper Sweeper;
     CdTray Tray;
 
+    ui::ToolBar* ToolBar1 = nullptr;
+    ui::ToolButton* ToolButton2 = nullptr;
+    ui::ToolButton* ToolButton8 = nullptr;
+    ui::ToolButton* ToolButton3 = nullptr;
+    ui::ToolButton* ToolButton6 = nullptr;
+    ui::ToolButton* ToolButton7 = nullptr;
+    ui::ToolButton* ToolButton5 = nullptr;
+    ui::ToolButton* ToolButton4 = nullptr;
+    ui::ToolButton* ToolButton9 = nullptr;
+
   private:
+    ui::ToolButton& addButton(int number, ui::Glyph glyph, const wchar_t* hint);
+    // Shows a closed window, or closes a shown one (its close handler clears its flag).
+    static void toggle(ui::Form& window, bool& shown);
+
     Application& app_;
     std::unique_ptr<ui::Form> window_;
 };

@@ -115,6 +115,30 @@ class FakeTimer : public ui::Timer {
     std::function<void()> onTick;
 };
 
+class FakeToolButton : public ui::ToolButton {
+  public:
+    FakeToolButton(const ui::ToolButtonSpec& s, int index) : spec(s), row(index) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    ui::Glyph glyph() const override { return spec.glyph; }
+    std::wstring hint() const override { return spec.hint; }
+    ui::ToolButtonSpec spec;
+    int row; // the button's place in the column, from the top
+};
+
+class FakeToolBar : public ui::ToolBar {
+  public:
+    explicit FakeToolBar(const ui::ToolBarSpec& s) : spec(s) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    ui::ToolButton& addButton(const ui::ToolButtonSpec& s) override {
+        buttons.push_back(std::make_unique<FakeToolButton>(s, int(buttons.size())));
+        return *buttons.back();
+    }
+    ui::ToolBarSpec spec;
+    std::vector<std::unique_ptr<FakeToolButton>> buttons;
+};
+
 class FakeForm : public ui::Form {
   public:
     FakeForm(FakeToolkit& toolkit, const ui::FormSpec& s);
@@ -155,6 +179,10 @@ class FakeForm : public ui::Form {
         timers.push_back(std::make_unique<FakeTimer>(ms, std::move(tick)));
         return *timers.back();
     }
+    ui::ToolBar& addToolBar(const ui::ToolBarSpec& spec) override {
+        toolBars.push_back(std::make_unique<FakeToolBar>(spec));
+        return *toolBars.back();
+    }
 
     FakeSpeedButton& speedButton(int controlId) const;
 
@@ -174,6 +202,7 @@ class FakeForm : public ui::Form {
     std::vector<std::unique_ptr<FakeButton>> buttons;
     std::vector<std::unique_ptr<FakePopupMenu>> menus;
     std::vector<std::unique_ptr<FakeTimer>> timers;
+    std::vector<std::unique_ptr<FakeToolBar>> toolBars;
 };
 
 class FakeToolkit : public ui::Toolkit {
@@ -233,6 +262,17 @@ class FakeToolkit : public ui::Toolkit {
     void press(ui::SpeedButton& b, ui::MouseButton m) {
         if (b.onMouseDown)
             fire([&] { b.onMouseDown(m); });
+    }
+    // A tool button sees the press of every mouse button; only the left one, released over
+    // the button, completes a click.
+    void press(ui::ToolButton& b, ui::MouseButton m) {
+        if (b.onMouseDown)
+            fire([&] { b.onMouseDown(m); });
+    }
+    void click(ui::ToolButton& b) {
+        press(b, ui::MouseButton::Left);
+        if (b.onClick)
+            fire(b.onClick);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "platform/Types.h"
 #include "platform/ui/Controls.h"
 #include "platform/ui/Style.h"
+#include "platform/ui/ToolBar.h"
 #include <functional>
 #include <string>
 
@@ -57,6 +58,7 @@ class Form {
     virtual Button& addButton(const ButtonSpec& spec) = 0;
     virtual PopupMenu& addPopupMenu() = 0;
     virtual Timer& addTimer(int intervalMs, std::function<void()> onTick) = 0;
+    virtual ToolBar& addToolBar(const ToolBarSpec& spec) = 0;
 
     std::function<void()> onShow;
     std::function<void()> onClose;

@@ -2,6 +2,7 @@
 #include "platform/win32/ui/GlyphPainter.h"
 #include "platform/win32/ui/Win32Controls.h"
 #include "platform/win32/ui/Win32ListBox.h"
+#include "platform/win32/ui/Win32ToolBar.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <commctrl.h>
 
@@ -183,6 +184,11 @@ ui::PopupMenu& Win32Form::addPopupMenu() {
 ui::Timer& Win32Form::addTimer(int intervalMs, std::function<void()> onTick) {
     timers_.push_back(std::make_unique<Win32Timer>(*this, UINT_PTR(timers_.size() + 1), intervalMs, std::move(onTick)));
     return *timers_.back();
+}
+
+ui::ToolBar& Win32Form::addToolBar(const ui::ToolBarSpec& spec) {
+    controls_.push_back(std::make_unique<Win32ToolBar>(*this, spec));
+    return static_cast<ui::ToolBar&>(*controls_.back());
 }
 
 LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {

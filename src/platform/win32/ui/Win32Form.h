@@ -33,6 +33,7 @@ class Win32Form : public WindowBase, public ui::Form {
     ui::Button& addButton(const ui::ButtonSpec& spec) override;
     ui::PopupMenu& addPopupMenu() override;
     ui::Timer& addTimer(int intervalMs, std::function<void()> onTick) override;
+    ui::ToolBar& addToolBar(const ui::ToolBarSpec& spec) override;
 
     // The main window: closing it destroys it and ends the message loop.
     void makeMain() { isMain_ = true; }

@@ -1,0 +1,16 @@
+#pragma once
+#include "platform/Screen.h"
+#include <cstdint>
+#include <vector>
+
+namespace vx::bmp {
+
+constexpr int FileHeaderSize = 14;
+constexpr int InfoHeaderSize = 40;
+
+// An uncompressed Windows BMP file of a 24- or 32-bit image: the file header, the bitmap
+// information header (no colour table at these depths), then the rows from the bottom up,
+// each padded with zeros to a multiple of four bytes.
+std::vector<std::uint8_t> fileBytes(const platform::Image& image);
+
+} // namespace vx::bmp

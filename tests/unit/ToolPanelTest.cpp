@@ -1,0 +1,280 @@
+#include "app/TForm1.h"
+#include "fakes/FakePlatform.h"
+#include "tools/TForm3.h"
+#include <gtest/gtest.h>
+
+using namespace vx;
+using ui::MouseButton;
+
+namespace {
+
+// A started program with the tool panel unfolded.
+struct PanelRig {
+    fakes::FakeMachine m;
+    Application* app = nullptr;
+    std::vector<std::string> log;
+
+    PanelRig() {
+        app = &m.start();
+        m.ui.click(*app->Form1->SpeedButton2); // unfold the panel
+    }
+    TForm3& panel() { return *app->Form3; }
+    fakes::FakeToolBar& bar() { return *m.form(L"TForm3").toolBars.at(0); }
+    ui::ToolButton& button(int number) {
+        for (auto& b : bar().buttons)
+            if (b->id() == TForm3::ToolBarId + number)
+                return *b;
+        throw std::runtime_error("no such tool button");
+    }
+    // Records in `log` when a window's close handler runs, then runs the handler itself.
+    void watchClose(const wchar_t* windowClass, const char* name) {
+        auto& form = m.form(windowClass);
+        form.onClose = [this, name, original = form.onClose] {
+            log.push_back(name);
+            if (original)
+                original();
+        };
+    }
+    // What the program did that the tests can see, summed up in a few words.
+    std::string effects() {
+        std::string s;
+        for (auto& [kind, text] : m.ui.questions)
+            s += kind == ui::QuestionKind::Information ? "ask-shutdown " : "ask-close ";
+        if (!m.shell.explored.empty())
+            s += "explore ";
+        if (m.actions.saverStarts)
+            s += "saver ";
+        if (!m.ui.fileDialogs.empty())
+            s += "save-dialog ";
+        if (m.form(L"TForm2").visible())
+            s += "drive-dialog ";
+        if (m.form(L"TForm4").visible())
+            s += "favourites ";
+        if (m.form(L"TForm8").visible())
+            s += "player ";
+        return s;
+    }
+};
+
+struct ToolPanel : ::testing::Test, PanelRig {};
+
+} // namespace
+
+TEST_F(ToolPanel, EightButtonsInOneColumnWithTheirGlyphsAndHints) {
+    EXPECT_EQ(m.form(L"TForm3").bounds(), (Rect{4, 768 - 29 - 180, 28, 180}));
+    EXPECT_EQ(bar().spec.rect, (Rect{0, 0, 28, 180}));
+    EXPECT_EQ(bar().spec.buttonWidth, 24);
+    EXPECT_EQ(bar().spec.buttonHeight, 22);
+    struct Row {
+        int number;
+        ui::Glyph glyph;
+        std::wstring hint;
+    };
+    const std::vector<Row> expected = {
+        {2, ui::Glyph::Key, L"Завершение работы Windows"},
+        {8, ui::Glyph::CloseDisc, L"Закрыть"},
+        {3, ui::Glyph::DiskDrive, L"Выбрать/Открыть диск"},
+        {6, ui::Glyph::CompactDisc, L"Извлечь диск из CD-ROM привода"},
+        {7, ui::Glyph::Landscape, L"Включить ScreenSaver/Снимок экрана"},
+        {5, ui::Glyph::Folder, L"Открыть папку"},
+        {4, ui::Glyph::StackedWindows, L"Свернуть/Закрыть окна"},
+        {9, ui::Glyph::PlayTriangle, L""},
+    };
+    ASSERT_EQ(bar().buttons.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const auto& b = *bar().buttons[i];
+        EXPECT_EQ(b.id(), TForm3::ToolBarId + expected[i].number) << i;
+        EXPECT_EQ(b.glyph(), expected[i].glyph) << i;
+        EXPECT_EQ(b.hint(), expected[i].hint) << i;
+    }
+}
+
+// Which handler runs for which button and mouse button; the sweeper and the CD tray are
+// covered by their own tests, here they must only leave everything else alone.
+TEST(ToolPanelDispatch, EachButtonActsOnlyOnItsOwnMouseButtons) {
+    struct Case {
+        int number;
+        MouseButton mouse;
+        std::string expected;
+    };
+    const std::vector<Case> cases = {
+        {2, MouseButton::Left, "ask-shutdown "},  {2, MouseButton::Right, ""},  {2, MouseButton::Middle, ""},
+        {8, MouseButton::Left, "ask-close "},     {8, MouseButton::Right, ""},  {8, MouseButton::Middle, ""},
+        {3, MouseButton::Left, "drive-dialog "},  {3, MouseButton::Right, "explore "},
+        {3, MouseButton::Middle, ""},             {6, MouseButton::Left, ""},   {6, MouseButton::Right, ""},
+        {6, MouseButton::Middle, ""},             {5, MouseButton::Middle, ""},
+        {7, MouseButton::Left, "saver "},         {7, MouseButton::Right, "save-dialog "},
+        {7, MouseButton::Middle, ""},             {5, MouseButton::Left, "favourites "},
+        {5, MouseButton::Right, ""},              {4, MouseButton::Left, ""},   {4, MouseButton::Right, ""},
+        {4, MouseButton::Middle, ""},             {9, MouseButton::Left, "player "},
+        {9, MouseButton::Right, ""},              {9, MouseButton::Middle, ""},
+    };
+    for (const auto& c : cases) {
+        PanelRig t;
+        t.m.actions.saverActive = true;
+        if (c.mouse == MouseButton::Left)
+            t.m.ui.click(t.button(c.number));
+        else
+            t.m.ui.press(t.button(c.number), c.mouse);
+        EXPECT_EQ(t.effects(), c.expected) << "ToolButton" << c.number << " mouse " << int(c.mouse);
+        EXPECT_TRUE(t.m.ui.errors.empty());
+        EXPECT_EQ(t.m.actions.shutdowns, 0);
+    }
+}
+
+TEST_F(ToolPanel, DriveDialogAndFavouritesToggleAndFollowTheirOwnClose) {
+    for (auto [number, windowClass, flag] : {std::tuple{3, L"TForm2", &WindowFlags::DriveDialogShown},
+                                             std::tuple{5, L"TForm4", &WindowFlags::FavouritesShown}}) {
+        auto& window = m.form(windowClass);
+        m.ui.click(button(number));
+        EXPECT_TRUE(window.visible());
+        EXPECT_TRUE(app->flags.*flag);
+        m.ui.click(button(number));
+        EXPECT_FALSE(window.visible());
+        EXPECT_FALSE(app->flags.*flag) << "closed through its close handler";
+
+        m.ui.click(button(number));
+        window.close(); // closed by its own means
+        EXPECT_FALSE(app->flags.*flag);
+        m.ui.click(button(number));
+        EXPECT_TRUE(window.visible()) << "the next click shows it again";
+    }
+}
+
+TEST_F(ToolPanel, PlayerButtonHidesWithoutTheCloseHandler) {
+    watchClose(L"TForm8", "player closed");
+    auto& player = m.form(L"TForm8");
+    m.ui.click(button(9));
+    EXPECT_TRUE(player.visible());
+    EXPECT_TRUE(app->flags.PlayerShown);
+    m.ui.click(button(9));
+    EXPECT_FALSE(player.visible());
+    EXPECT_FALSE(app->flags.PlayerShown);
+    EXPECT_TRUE(log.empty()) << "hiding runs no close handler";
+    m.ui.click(button(9));
+    EXPECT_TRUE(player.visible());
+}
+
+TEST_F(ToolPanel, RightPressOnTheDriveButtonExploresTheDefaultDrive) {
+    app->Settings.writeString(setting::Drive, L"E");
+    m.ui.press(button(3), MouseButton::Right);
+    ASSERT_EQ(m.shell.explored.size(), 1u);
+    EXPECT_EQ(m.shell.explored[0].first, m.form(L"TForm1").handle()) << "owned by the main bar";
+    EXPECT_EQ(m.shell.explored[0].second, L"E:\\");
+
+    app->Settings.writeString(setting::Drive, L"");
+    m.ui.press(button(3), MouseButton::Right);
+    EXPECT_EQ(m.shell.explored.size(), 1u) << "an empty value names no drive";
+    EXPECT_TRUE(m.ui.errors.empty());
+}
+
+TEST_F(ToolPanel, CloseButtonAsksAndClosesOnlyOnYes) {
+    m.ui.answers = {false};
+    m.ui.click(button(8));
+    EXPECT_FALSE(m.form(L"TForm1").closed);
+    EXPECT_TRUE(m.form(L"TForm3").visible());
+    m.ui.answers = {true};
+    m.ui.click(button(8));
+    ASSERT_EQ(m.ui.questions.size(), 2u);
+    EXPECT_EQ(m.ui.questions[1], std::pair(ui::QuestionKind::Confirmation,
+                                           std::wstring(L"Вы действительно хотите закрыть Vextral ?")));
+    EXPECT_TRUE(m.form(L"TForm1").closed);
+    EXPECT_FALSE(m.form(L"TForm3").visible());
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+}
+
+TEST_F(ToolPanel, ScreenSaverStartsOnlyWhenTheQuerySucceedsAndSaysEnabled) {
+    m.actions.saverActive = std::nullopt; // the query fails
+    m.ui.click(button(7));
+    m.actions.saverActive = false;
+    m.ui.click(button(7));
+    EXPECT_EQ(m.actions.saverStarts, 0);
+    m.actions.saverActive = true;
+    m.ui.click(button(7));
+    EXPECT_EQ(m.actions.saverStarts, 1);
+    EXPECT_TRUE(m.ui.fileDialogs.empty());
+}
+
+TEST_F(ToolPanel, ScreenshotAsksForTheFileWritesItOrReportsIt) {
+    m.actions.saverActive = true;
+    m.ui.press(button(7), MouseButton::Right); // cancelled
+    ASSERT_EQ(m.ui.fileDialogs.size(), 1u);
+    EXPECT_EQ(m.ui.fileDialogs[0].first, ui::FileDialogKind::Save);
+    EXPECT_EQ(m.ui.fileDialogs[0].second.fileName, L"Ris1");
+    EXPECT_EQ(m.ui.fileDialogs[0].second.defaultExtension, L"bmp");
+    EXPECT_EQ(m.ui.fileDialogs[0].second.initialDirectory, L"C:\\");
+    EXPECT_EQ(m.ui.fileDialogs[0].second.filter, L"Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(m.screen.captures, 0) << "cancelling captures nothing";
+    EXPECT_TRUE(m.files.files.count(L"C:\\Ris1.bmp") == 0);
+
+    m.ui.fileAnswers = {L"C:\\Ris1.bmp"};
+    m.ui.press(button(7), MouseButton::Right);
+    EXPECT_EQ(m.screen.captures, 1);
+    ASSERT_TRUE(m.files.exists(L"C:\\Ris1.bmp"));
+    EXPECT_EQ(m.files.text(L"C:\\Ris1.bmp").substr(0, 2), "BM");
+
+    m.files.unwritable.insert(L"X:\\no\\shot.bmp");
+    m.ui.fileAnswers = {L"X:\\no\\shot.bmp"};
+    m.ui.press(button(7), MouseButton::Right);
+    EXPECT_EQ(m.ui.errors, (std::vector<std::wstring>{L"Cannot create file X:\\no\\shot.bmp."}));
+    EXPECT_EQ(m.actions.saverStarts, 0) << "a right press never starts the screen saver";
+}
+
+TEST_F(ToolPanel, ShutdownAnsweredNoChangesNothing) {
+    m.ui.click(button(3));
+    m.ui.answers = {false};
+    m.ui.click(button(2));
+    ASSERT_EQ(m.ui.questions.size(), 1u);
+    EXPECT_EQ(m.ui.questions[0], std::pair(ui::QuestionKind::Information,
+                                           std::wstring(L"Вы действительно хотите завершить работу Windows")));
+    EXPECT_TRUE(app->Settings.isOpen());
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+    EXPECT_TRUE(m.form(L"TForm2").visible());
+    EXPECT_TRUE(m.form(L"TForm3").visible());
+    EXPECT_EQ(m.actions.privilegeRequests + m.actions.shutdowns, 0);
+    EXPECT_FALSE(m.files.exists(m.programFolder() + L"Last.m3u"));
+}
+
+TEST_F(ToolPanel, ShutdownReleasesShowsClosesThenAsksWithThePrivilege) {
+    m.ui.click(button(3)); // the drive dialog is shown
+    m.shell.log = &log;
+    m.actions.log = &log;
+    auto& drive = m.form(L"TForm2");
+    drive.onClose = [this, original = drive.onClose] {
+        log.push_back(app->Settings.isOpen() ? "windows closed, store open" : "windows closed");
+        if (original)
+            original();
+    };
+    m.ui.answers = {true};
+    m.ui.click(button(2));
+    EXPECT_EQ(log, (std::vector<std::string>{"start button shown", "windows closed", "shutdown privilege",
+                                             "shutdown"}));
+    EXPECT_FALSE(app->Settings.isOpen());
+    EXPECT_EQ(m.registry.openKeys, 0);
+    EXPECT_FALSE(m.form(L"TForm3").visible()) << "the panel is folded";
+    EXPECT_FALSE(m.form(L"TForm1").closed) << "the bar stays until Windows ends the program";
+    EXPECT_TRUE(m.ui.errors.empty());
+}
+
+TEST_F(ToolPanel, RefusedShutdownReportsAndKeepsTheProgramRunning) {
+    for (bool privilegeFails : {true, false}) {
+        m.ui.errors.clear();
+        m.actions.shutdowns = 0;
+        m.actions.privilegeFailure = privilegeFails ? std::optional<std::wstring>(L"Not all privileges assigned.")
+                                                    : std::nullopt;
+        m.actions.shutdownFailure = L"Access is denied.";
+        m.ui.answers = {true};
+        m.ui.click(button(2));
+        EXPECT_EQ(m.ui.errors, (std::vector<std::wstring>{privilegeFails ? L"Not all privileges assigned."
+                                                                         : L"Access is denied."}));
+        EXPECT_EQ(m.actions.shutdowns, privilegeFails ? 0 : 1);
+        EXPECT_TRUE(app->Settings.isOpen()) << "the store is open again";
+        EXPECT_EQ(app->Settings.readString(setting::Drive), L"C");
+        EXPECT_FALSE(m.shell.visible[m.shell.startButton]) << "the Start button is hidden again";
+        EXPECT_FALSE(m.form(L"TForm1").closed);
+        m.shell.visible[m.shell.startButton] = true; // and the watch keeps it hidden
+        for (auto& t : m.form(L"TForm1").timers)
+            t->onTick();
+        EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+    }
+}

@@ -1,6 +1,8 @@
 #include "folders/TForm5.h"
 #include "app/Application.h"
+#include "folders/DrivePicker.h"
 #include "folders/PanelPlacement.h"
+#include "folders/TForm4.h"
 
 namespace vx {
 
@@ -14,6 +16,37 @@ TForm5::TForm5(Application& app) : app_(app) {
     spec.background = ui::Colour::rgb(160, 160, 164);
     window_ = app.platform.ui.createForm(spec);
     window_->onClose = [this] { FormClose(); };
+
+    const std::wstring working = app.platform.files.currentDirectory();
+
+    ui::DirectoryListBoxSpec browser;
+    browser.id = DirectoryListBox1Id;
+    browser.rect = {2, 2, 167, 95};
+    browser.itemHeight = 16;
+    browser.folder = working;
+    DirectoryListBox1 = &window_->addDirectoryListBox(browser);
+
+    ui::DriveComboBoxSpec picker;
+    picker.id = DriveComboBox1Id;
+    picker.rect = {2, 104, 167, 19};
+    picker.entries = listDrives(app.platform.disks, ui::LetterCase::Lower);
+    picker.workingDrive = working.empty() ? 0 : working[0];
+    DriveComboBox1 = &window_->addDriveComboBox(picker);
+    DriveComboBox1->onChange = [this] { DriveComboBox1Change(); };
+
+    ui::ButtonSpec add;
+    add.id = Button1Id;
+    add.rect = {2, 128, 77, 23};
+    add.text = L"Добавить";
+    Button1 = &window_->addButton(add);
+    Button1->onClick = [this] { Button1Click(); };
+
+    ui::ButtonSpec close;
+    close.id = Button2Id;
+    close.rect = {90, 128, 77, 23};
+    close.text = L"Закрыть";
+    Button2 = &window_->addButton(close);
+    Button2->onClick = [this] { Button2Click(); };
 }
 
 void TForm5::FormCreate() {
@@ -26,5 +59,15 @@ void TForm5::FormCreate() {
 }
 
 void TForm5::FormClose() { app_.flags.AddFolderShown = false; }
+
+// The picker is linked to the browser: a picked drive opens its current folder there.
+void TForm5::DriveComboBox1Change() {
+    if (const wchar_t drive = DriveComboBox1->drive())
+        DirectoryListBox1->openDrive(drive);
+}
+
+void TForm5::Button1Click() { app_.Form4->appendFolder(DirectoryListBox1->directory()); }
+
+void TForm5::Button2Click() { window_->close(); }
 
 } // namespace vx

@@ -23,6 +23,9 @@ class Files {
     // Entries of one folder in the order the file system returns them (no "." and "..").
     virtual std::vector<DirEntry> list(const std::wstring& folder) = 0;
     virtual bool setCurrentDirectory(const std::wstring& path) = 0;
+    virtual std::wstring currentDirectory() = 0;
+    // The short (8.3) form of an existing path; empty when the system has none.
+    virtual std::wstring shortPath(const std::wstring& path) = 0;
 };
 
 } // namespace vx::platform

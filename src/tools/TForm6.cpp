@@ -1,9 +1,11 @@
 #include "tools/TForm6.h"
 #include "app/Application.h"
+#include "folders/DrivePicker.h"
+#include "tools/AutoRun.h"
 
 namespace vx {
 
-TForm6::TForm6(Application& app) {
+TForm6::TForm6(Application& app) : app_(app) {
     ui::FormSpec spec;
     spec.windowClass = L"TForm6";
     spec.caption = L"Настройка";
@@ -13,6 +15,67 @@ TForm6::TForm6(Application& app) {
     spec.left = 413;
     spec.top = 292;
     window_ = app.platform.ui.createForm(spec);
+    window_->onShow = [this] { FormShow(); };
+
+    // Created in tab order: the box, "Закрыть", "Применить", the picker.
+    ui::CheckBoxSpec box;
+    box.id = CheckBox1Id;
+    box.rect = {8, 16, 161, 17};
+    box.text = L" Включить в автозагрузку";
+    CheckBox1 = &window_->addCheckBox(box);
+
+    ui::ButtonSpec close;
+    close.id = BitBtn1Id;
+    close.rect = {8, 80, 89, 25};
+    close.text = L"Закрыть";
+    close.glyph = ui::Glyph::No;
+    close.isCancel = true;
+    BitBtn1 = &window_->addButton(close);
+    BitBtn1->onClick = [this] { BitBtn1Click(); };
+
+    ui::ButtonSpec apply;
+    apply.id = BitBtn2Id;
+    apply.rect = {112, 80, 89, 25};
+    apply.text = L"Применить";
+    apply.glyph = ui::Glyph::Yes;
+    apply.isDefault = true;
+    BitBtn2 = &window_->addButton(apply);
+    BitBtn2->onClick = [this] { BitBtn2Click(); };
+
+    ui::DriveComboBoxSpec picker;
+    picker.id = DriveComboBox1Id;
+    picker.rect = {8, 48, 105, 19};
+    picker.entries = listDrives(app.platform.disks, ui::LetterCase::Upper);
+    const std::wstring working = app.platform.files.currentDirectory();
+    picker.workingDrive = working.empty() ? 0 : working[0];
+    DriveComboBox1 = &window_->addDriveComboBox(picker);
+
+    ui::ControlSpec label;
+    label.id = Label1Id;
+    label.rect = {120, 49, 43, 13};
+    Label1 = &window_->addLabel(label, L"CD-ROM");
+}
+
+void TForm6::FormShow() {
+    CheckBox1->setChecked(app_.Settings.readBool(setting::AutoRun));
+    // An empty value names no drive: the picker keeps what it shows.
+    const std::wstring drive = app_.Settings.readString(setting::CdRom);
+    if (!drive.empty())
+        DriveComboBox1->setDrive(drive[0]);
+}
+
+void TForm6::BitBtn1Click() { window_->close(); }
+
+void TForm6::BitBtn2Click() {
+    const bool enable = CheckBox1->checked();
+    app_.Settings.writeBool(setting::AutoRun, enable);
+    SetAutoRun(enable);
+    if (const wchar_t drive = DriveComboBox1->drive())
+        app_.Settings.writeString(setting::CdRom, std::wstring(1, drive));
+}
+
+void TForm6::SetAutoRun(bool Enable) {
+    autorun::apply(app_.platform.registry, app_.platform.system.programPath(), Enable);
 }
 
 } // namespace vx

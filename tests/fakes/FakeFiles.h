@@ -12,7 +12,8 @@ class FakeFiles : public platform::Files {
     std::map<std::wstring, std::vector<std::uint8_t>> files;
     std::map<std::wstring, std::vector<platform::DirEntry>> folders;
     std::set<std::wstring> unwritable; // paths whose writes fail with "File access denied"
-    std::wstring currentDirectory;
+    std::wstring workingFolder = L"C:\\Programs\\Vextral";
+    std::map<std::wstring, std::wstring> shortPaths; // long path -> its 8.3 form
 
     static std::vector<std::uint8_t> bytes(const std::string& s) { return {s.begin(), s.end()}; }
     std::string text(const std::wstring& path) const {
@@ -45,8 +46,13 @@ class FakeFiles : public platform::Files {
     bool setCurrentDirectory(const std::wstring& path) override {
         if (path.empty())
             return false;
-        currentDirectory = path;
+        workingFolder = path;
         return true;
+    }
+    std::wstring currentDirectory() override { return workingFolder; }
+    std::wstring shortPath(const std::wstring& path) override {
+        auto it = shortPaths.find(path);
+        return it == shortPaths.end() ? std::wstring() : it->second;
     }
 };
 

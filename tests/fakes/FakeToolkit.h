@@ -1,7 +1,10 @@
 #pragma once
+#include "platform/Error.h"
 #include "platform/ui/Guard.h"
 #include "platform/ui/Toolkit.h"
 #include <deque>
+#include <map>
+#include <set>
 #include <memory>
 #include <string>
 #include <vector>
@@ -139,6 +142,85 @@ class FakeToolBar : public ui::ToolBar {
     std::vector<std::unique_ptr<FakeToolButton>> buttons;
 };
 
+class FakeProgressBar : public ui::ProgressBar {
+  public:
+    explicit FakeProgressBar(const ui::ProgressBarSpec& s) : spec(s) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    void setMax(int m) override { max_ = m; }
+    int max() const override { return max_; }
+    void setPosition(int p) override { position_ = p < 0 ? 0 : (p > max_ ? max_ : p); }
+    int position() const override { return position_; }
+    void setHint(const std::wstring& h) override { hint_ = h; }
+    std::wstring hint() const override { return hint_; }
+    void repaint() override { ++repaints; }
+    ui::ProgressBarSpec spec;
+    int repaints = 0;
+
+  private:
+    int max_ = 100;
+    int position_ = 0;
+    std::wstring hint_;
+};
+
+class FakeCheckBox : public ui::CheckBox {
+  public:
+    explicit FakeCheckBox(const ui::CheckBoxSpec& s) : spec(s) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    void setChecked(bool c) override { checked_ = c; }
+    bool checked() const override { return checked_; }
+    ui::CheckBoxSpec spec;
+
+  private:
+    bool checked_ = false;
+};
+
+class FakeDriveComboBox : public ui::DriveComboBox {
+  public:
+    explicit FakeDriveComboBox(const ui::DriveComboBoxSpec& s) : spec(s), selection(s.entries, s.workingDrive) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    wchar_t drive() const override { return selection.drive(); }
+    void setDrive(wchar_t letter) override {
+        if (selection.setDrive(letter) && onChange)
+            onChange();
+    }
+    int count() const override { return int(selection.entries().size()); }
+    std::wstring item(int i) const override { return selection.entries().at(std::size_t(i)).text; }
+    int selectedIndex() const override { return selection.selectedIndex(); }
+    // The user picks an entry from the list.
+    void pick(int index) {
+        if (selection.pick(index) && onChange)
+            onChange();
+    }
+    ui::DriveComboBoxSpec spec;
+    ui::DriveSelection selection;
+};
+
+class FakeDirectoryListBox : public ui::DirectoryListBox {
+  public:
+    explicit FakeDirectoryListBox(const ui::DirectoryListBoxSpec& s) : spec(s), folder(s.folder) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    std::wstring directory() const override { return folder; }
+    void setDirectory(const std::wstring& f) override {
+        if (unopenable.count(f))
+            throw IoError(21);
+        folder = f;
+        if (onChange)
+            onChange();
+    }
+    void openDrive(wchar_t letter) override {
+        auto it = driveFolders.find(letter);
+        setDirectory(it == driveFolders.end() ? std::wstring(1, letter) + L":\\" : it->second);
+    }
+    ui::DirectoryListBoxSpec spec;
+    std::wstring folder;
+    std::map<wchar_t, std::wstring> driveFolders; // each drive's current folder
+    std::set<std::wstring> unopenable;            // folders that fail to open (a drive not ready)
+};
+
 class FakeForm : public ui::Form {
   public:
     FakeForm(FakeToolkit& toolkit, const ui::FormSpec& s);
@@ -183,6 +265,22 @@ class FakeForm : public ui::Form {
         toolBars.push_back(std::make_unique<FakeToolBar>(spec));
         return *toolBars.back();
     }
+    ui::ProgressBar& addProgressBar(const ui::ProgressBarSpec& spec) override {
+        progressBars.push_back(std::make_unique<FakeProgressBar>(spec));
+        return *progressBars.back();
+    }
+    ui::CheckBox& addCheckBox(const ui::CheckBoxSpec& spec) override {
+        checkBoxes.push_back(std::make_unique<FakeCheckBox>(spec));
+        return *checkBoxes.back();
+    }
+    ui::DriveComboBox& addDriveComboBox(const ui::DriveComboBoxSpec& spec) override {
+        driveComboBoxes.push_back(std::make_unique<FakeDriveComboBox>(spec));
+        return *driveComboBoxes.back();
+    }
+    ui::DirectoryListBox& addDirectoryListBox(const ui::DirectoryListBoxSpec& spec) override {
+        directoryListBoxes.push_back(std::make_unique<FakeDirectoryListBox>(spec));
+        return *directoryListBoxes.back();
+    }
 
     FakeSpeedButton& speedButton(int controlId) const;
 
@@ -203,6 +301,10 @@ class FakeForm : public ui::Form {
     std::vector<std::unique_ptr<FakePopupMenu>> menus;
     std::vector<std::unique_ptr<FakeTimer>> timers;
     std::vector<std::unique_ptr<FakeToolBar>> toolBars;
+    std::vector<std::unique_ptr<FakeProgressBar>> progressBars;
+    std::vector<std::unique_ptr<FakeCheckBox>> checkBoxes;
+    std::vector<std::unique_ptr<FakeDriveComboBox>> driveComboBoxes;
+    std::vector<std::unique_ptr<FakeDirectoryListBox>> directoryListBoxes;
 };
 
 class FakeToolkit : public ui::Toolkit {

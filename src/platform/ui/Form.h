@@ -3,6 +3,10 @@
 #include "platform/ui/Controls.h"
 #include "platform/ui/Style.h"
 #include "platform/ui/ToolBar.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/DirectoryListBox.h"
+#include "platform/ui/DriveComboBox.h"
+#include "platform/ui/ProgressBar.h"
 #include <functional>
 #include <string>
 
@@ -59,6 +63,10 @@ class Form {
     virtual PopupMenu& addPopupMenu() = 0;
     virtual Timer& addTimer(int intervalMs, std::function<void()> onTick) = 0;
     virtual ToolBar& addToolBar(const ToolBarSpec& spec) = 0;
+    virtual ProgressBar& addProgressBar(const ProgressBarSpec& spec) = 0;
+    virtual CheckBox& addCheckBox(const CheckBoxSpec& spec) = 0;
+    virtual DriveComboBox& addDriveComboBox(const DriveComboBoxSpec& spec) = 0;
+    virtual DirectoryListBox& addDirectoryListBox(const DirectoryListBoxSpec& spec) = 0;
 
     std::function<void()> onShow;
     std::function<void()> onClose;

@@ -20,6 +20,7 @@ struct Colour {
 // The system colour indices the windows use.
 namespace syscolour {
 constexpr int ActiveCaption = 2;
+constexpr int Window = 5;
 constexpr int ActiveBorder = 10;
 constexpr int ButtonFace = 15;
 constexpr int WindowText = 8;

@@ -107,4 +107,24 @@ std::vector<platform::DirEntry> Win32Files::list(const std::wstring& folder) {
 
 bool Win32Files::setCurrentDirectory(const std::wstring& path) { return SetCurrentDirectoryW(path.c_str()) != 0; }
 
+std::wstring Win32Files::currentDirectory() {
+    DWORD n = GetCurrentDirectoryW(0, nullptr);
+    std::wstring path(n, L'\0');
+    n = GetCurrentDirectoryW(n, path.data());
+    path.resize(n < path.size() ? n : 0);
+    return path;
+}
+
+std::wstring Win32Files::shortPath(const std::wstring& path) {
+    DWORD n = GetShortPathNameW(path.c_str(), nullptr, 0);
+    if (n == 0)
+        return {};
+    std::wstring result(n, L'\0');
+    n = GetShortPathNameW(path.c_str(), result.data(), n);
+    if (n == 0 || n >= result.size())
+        return {};
+    result.resize(n);
+    return result;
+}
+
 } // namespace vx::win32

@@ -1,7 +1,11 @@
 #include "platform/win32/ui/Win32Form.h"
 #include "platform/win32/ui/GlyphPainter.h"
+#include "platform/win32/ui/Win32CheckBox.h"
 #include "platform/win32/ui/Win32Controls.h"
+#include "platform/win32/ui/Win32DirectoryListBox.h"
+#include "platform/win32/ui/Win32DriveComboBox.h"
 #include "platform/win32/ui/Win32ListBox.h"
+#include "platform/win32/ui/Win32ProgressBar.h"
 #include "platform/win32/ui/Win32ToolBar.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <commctrl.h>
@@ -172,6 +176,8 @@ ui::ListBox& Win32Form::addListBox(const ui::ListBoxSpec& spec) {
 }
 
 ui::Button& Win32Form::addButton(const ui::ButtonSpec& spec) {
+    if (spec.isDefault)
+        defaultButtonId_ = spec.id;
     controls_.push_back(std::make_unique<Win32Button>(*this, spec));
     return static_cast<ui::Button&>(*controls_.back());
 }
@@ -191,6 +197,26 @@ ui::ToolBar& Win32Form::addToolBar(const ui::ToolBarSpec& spec) {
     return static_cast<ui::ToolBar&>(*controls_.back());
 }
 
+ui::ProgressBar& Win32Form::addProgressBar(const ui::ProgressBarSpec& spec) {
+    controls_.push_back(std::make_unique<Win32ProgressBar>(*this, spec));
+    return static_cast<ui::ProgressBar&>(*controls_.back());
+}
+
+ui::CheckBox& Win32Form::addCheckBox(const ui::CheckBoxSpec& spec) {
+    controls_.push_back(std::make_unique<Win32CheckBox>(*this, spec));
+    return static_cast<ui::CheckBox&>(*controls_.back());
+}
+
+ui::DriveComboBox& Win32Form::addDriveComboBox(const ui::DriveComboBoxSpec& spec) {
+    controls_.push_back(std::make_unique<Win32DriveComboBox>(*this, spec));
+    return static_cast<ui::DriveComboBox&>(*controls_.back());
+}
+
+ui::DirectoryListBox& Win32Form::addDirectoryListBox(const ui::DirectoryListBoxSpec& spec) {
+    controls_.push_back(std::make_unique<Win32DirectoryListBox>(*this, spec));
+    return static_cast<ui::DirectoryListBox&>(*controls_.back());
+}
+
 LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
@@ -208,7 +234,8 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN: {
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLOREDIT: {
         auto it = childColours_.find(reinterpret_cast<HWND>(lParam));
         if (it == childColours_.end())
             break;
@@ -221,6 +248,16 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!it->second.background)
             SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(brush);
+    }
+    case DM_GETDEFID:
+        if (defaultButtonId_)
+            return MAKELRESULT(defaultButtonId_, DC_HASDEFID);
+        break;
+    case WM_DRAWITEM: {
+        auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (item && item->CtlType != ODT_MENU && SendMessageW(item->hwndItem, ReflectedDrawItem, wParam, lParam))
+            return TRUE;
+        break;
     }
     case WM_COMMAND:
         if (lParam) {

@@ -12,6 +12,10 @@ namespace vx::win32 {
 
 class Win32Toolkit;
 
+// WM_DRAWITEM of an owner-drawn control, sent on to the control itself (same parameters); a
+// control that draws itself answers TRUE.
+constexpr UINT ReflectedDrawItem = WM_APP + 0x201;
+
 class Win32Form : public WindowBase, public ui::Form {
   public:
     Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& spec);
@@ -34,6 +38,10 @@ class Win32Form : public WindowBase, public ui::Form {
     ui::PopupMenu& addPopupMenu() override;
     ui::Timer& addTimer(int intervalMs, std::function<void()> onTick) override;
     ui::ToolBar& addToolBar(const ui::ToolBarSpec& spec) override;
+    ui::ProgressBar& addProgressBar(const ui::ProgressBarSpec& spec) override;
+    ui::CheckBox& addCheckBox(const ui::CheckBoxSpec& spec) override;
+    ui::DriveComboBox& addDriveComboBox(const ui::DriveComboBoxSpec& spec) override;
+    ui::DirectoryListBox& addDirectoryListBox(const ui::DirectoryListBoxSpec& spec) override;
 
     // The main window: closing it destroys it and ends the message loop.
     void makeMain() { isMain_ = true; }
@@ -64,6 +72,7 @@ class Win32Form : public WindowBase, public ui::Form {
     };
     std::map<HWND, ChildColours> childColours_;
     std::map<int, std::function<void(WORD)>> commands_;
+    int defaultButtonId_ = 0; // the button Enter presses, told to IsDialogMessage by DM_GETDEFID
     HWND tooltip_ = nullptr;
     HWND overlayTaskbar_ = nullptr;
     Rect overlayOffset_;

@@ -1,0 +1,24 @@
+#pragma once
+#include "platform/Disks.h"
+#include "platform/ui/DriveSelection.h"
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vx {
+
+// The text of one drive picker entry: "C: [LABEL]" for fixed, CD-ROM and RAM drives, "A:" for
+// removable ones, "N: \\SERVER\SHARE" for connected network drives (their bracketed label when
+// the connection has no name). Labels and names follow the picker's letter case.
+std::wstring driveEntryText(wchar_t letter, int driveType, const std::optional<std::wstring>& label,
+                            const std::optional<std::wstring>& networkName, ui::LetterCase letterCase);
+
+// Every drive the system reports, A to Z, without the drives of type 0 (unknown) and 1 (no
+// root directory).
+std::vector<ui::DriveEntry> listDrives(platform::Disks& disks, ui::LetterCase letterCase);
+
+// Case mapping for drive texts: ASCII, Latin-1 and Cyrillic letters, the rest unchanged.
+std::wstring upperText(std::wstring text);
+std::wstring lowerText(std::wstring text);
+
+} // namespace vx

@@ -1,0 +1,25 @@
+#include "platform/win32/ui/Win32CheckBox.h"
+#include "platform/win32/ui/GlyphPainter.h"
+#include "platform/win32/ui/Win32Form.h"
+
+namespace vx::win32 {
+
+Win32CheckBox::Win32CheckBox(Win32Form& form, const ui::CheckBoxSpec& spec) : id_(spec.id) {
+    const auto& r = spec.rect;
+    hwnd_ = CreateWindowExW(0, L"BUTTON", spec.text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+                            r.left, r.top, r.width, r.height, form.hwnd(),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr),
+                            nullptr);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
+    form.setChildColours(hwnd_, colourRef(spec.font.colour));
+}
+
+Win32CheckBox::~Win32CheckBox() { DestroyWindow(hwnd_); }
+
+void Win32CheckBox::setChecked(bool checked) {
+    SendMessageW(hwnd_, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+bool Win32CheckBox::checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+} // namespace vx::win32

@@ -8,6 +8,10 @@
 //   vxprobe box CAPTION [ms]         wait for a message box; print its text and buttons
 //   vxprobe answer CAPTION BUTTON    press a button of a message box by its text
 //   vxprobe control CLASS ID         print the text of control ID in the window of CLASS
+//   vxprobe text CLASS ID            the same for a control at any depth (inside a tool bar, say)
+//   vxprobe crect CLASS ID           print "x y w h" on the screen of control ID at any depth
+//   vxprobe tip [ms]                 wait for a visible tooltip; print its text
+//   vxprobe save PATH [ms]           wait for a file dialog, type PATH as the file name and press OK
 //   vxprobe close CLASS              post WM_CLOSE to the window of CLASS
 //   vxprobe popup [ms]               wait for a popup menu; print "x y w h"
 //
@@ -70,6 +74,25 @@ std::wstring textOf(HWND w) {
     wchar_t buffer[1024] = {};
     SendMessageTimeoutW(w, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, nullptr);
     return buffer;
+}
+
+// A control by its ID anywhere below `top`; GetDlgItem looks at direct children only.
+HWND findDescendant(HWND top, int id) {
+    struct Search {
+        int id;
+        HWND found;
+    } search{id, nullptr};
+    EnumChildWindows(
+        top,
+        [](HWND w, LPARAM p) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(p);
+            if (GetDlgCtrlID(w) != s->id)
+                return TRUE;
+            s->found = w;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 HWND startButton() {
@@ -164,6 +187,43 @@ int wmain(int argc, wchar_t** argv) {
         if (!c)
             return 1;
         out(textOf(c));
+        return 0;
+    }
+    if ((cmd == L"text" || cmd == L"crect") && argc >= 4) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        HWND c = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
+        if (!c)
+            return 1;
+        if (cmd == L"text")
+            out(textOf(c));
+        else
+            printRect(c);
+        return 0;
+    }
+    if (cmd == L"tip") {
+        HWND tip = waitFor(L"tooltips_class32", nullptr, timeoutArg(argc, argv, 2));
+        if (!tip)
+            return 1;
+        Sleep(100); // the text is set before the window shows; let the show finish
+        out(textOf(tip));
+        return 0;
+    }
+    if (cmd == L"save" && argc >= 3) {
+        // The file name box of the common dialogs: a combo box (cmb13) or, in old ones, an edit.
+        HWND dialog = nullptr;
+        DWORD start = GetTickCount();
+        while (!dialog && GetTickCount() - start < timeoutArg(argc, argv, 3)) {
+            HWND w = findVisible(L"#32770");
+            if (w && (GetDlgItem(w, 0x47C) || GetDlgItem(w, 0x480)))
+                dialog = w;
+            else
+                Sleep(50);
+        }
+        if (!dialog)
+            return 1;
+        HWND name = GetDlgItem(dialog, 0x47C) ? GetDlgItem(dialog, 0x47C) : GetDlgItem(dialog, 0x480);
+        SendMessageTimeoutW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(argv[2]), SMTO_ABORTIFHUNG, 2000, nullptr);
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
         return 0;
     }
     if (cmd == L"close" && argc >= 3) {

@@ -20,7 +20,7 @@ TForm6::TForm6(Application& app) : app_(app) {
     // Created in tab order: the box, "Закрыть", "Применить", the picker.
     ui::CheckBoxSpec box;
     box.id = CheckBox1Id;
-    box.rect = {8, 16, 161, 17};
+    box.rect = {8, 16, 190, 17}; // the text is wider in the font that stands in for the face
     box.text = L" Включить в автозагрузку";
     CheckBox1 = &window_->addCheckBox(box);
 
@@ -52,7 +52,7 @@ TForm6::TForm6(Application& app) : app_(app) {
 
     ui::ControlSpec label;
     label.id = Label1Id;
-    label.rect = {120, 49, 43, 13};
+    label.rect = {120, 49, 60, 13}; // room for the text in whatever font stands in for the face
     Label1 = &window_->addLabel(label, L"CD-ROM");
 }
 

@@ -14,6 +14,7 @@
 //   vxprobe save PATH [ms]           wait for a file dialog, type PATH as the file name and press OK
 //   vxprobe close CLASS              post WM_CLOSE to the window of CLASS
 //   vxprobe popup [ms]               wait for a popup menu; print "x y w h"
+//   vxprobe checked CLASS ID         print 1 when check box ID in the window of CLASS is ticked, else 0
 //
 // It joins the desktop named "shell" when there is one, so that it sees the windows there.
 #include <windows.h>
@@ -229,6 +230,14 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"close" && argc >= 3) {
         HWND w = FindWindowW(argv[2], nullptr);
         return w && PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (cmd == L"checked" && argc >= 4) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        HWND c = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
+        if (!c)
+            return 1;
+        wprintf(L"%d\n", SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
+        return 0;
     }
     if (cmd == L"popup") {
         HWND w = waitFor(L"#32768", nullptr, timeoutArg(argc, argv, 2));

@@ -63,6 +63,8 @@ LRESULT CALLBACK cbtHook(int code, WPARAM wParam, LPARAM lParam) {
         HWND box = reinterpret_cast<HWND>(wParam);
         fitText(box);
         // The buttons read the same whatever the system's language.
+        if (HWND ok = GetDlgItem(box, IDOK))
+            SetWindowTextW(ok, L"OK");
         if (HWND yes = GetDlgItem(box, IDYES))
             SetWindowTextW(yes, L"&Yes");
         if (HWND no = GetDlgItem(box, IDNO)) {

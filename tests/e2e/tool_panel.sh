@@ -76,6 +76,7 @@ xdotool mousemove "$button_x" "$y7" mousedown 3
 check "right press on ToolButton7 opens the save dialog" test -n "$(vx_probe wait '#32770' 5000 | clean)"
 xdotool mouseup 3
 sleep 1
+check "the save dialog has its picture preview pane" test -n "$(vx_probe crect '#32770' $((0x5A01)) | clean)"
 import -window root "$shots/tool_panel_save_dialog.png"
 check_eq "neither the middle nor the right button starts the screen saver" "$before" "$(saver_requests)"
 rm -f "$WINEPREFIX/drive_c/shot.bmp"

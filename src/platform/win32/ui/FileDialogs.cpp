@@ -1,3 +1,4 @@
+#include "platform/win32/ui/PicturePreview.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <commdlg.h>
 #include <vector>
@@ -33,6 +34,10 @@ std::optional<std::wstring> Win32Toolkit::runFileDialog(ui::FileDialogKind kind,
     ofn.lpstrInitialDir = spec.initialDirectory.empty() ? nullptr : spec.initialDirectory.c_str();
     ofn.lpstrDefExt = spec.defaultExtension.empty() ? nullptr : spec.defaultExtension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
+    if (spec.picturePreview) {
+        ofn.Flags |= OFN_ENABLEHOOK;
+        ofn.lpfnHook = picturePreviewHook;
+    }
     ModalScope modal(ofn.hwndOwner);
     BOOL ok = kind == ui::FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
     if (!ok)

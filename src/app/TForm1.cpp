@@ -12,7 +12,7 @@ constexpr wchar_t CloseQuestion[] = L"Вы действительно хотит
 constexpr wchar_t ShutdownQuestion[] = L"Вы действительно хотите завершить работу Windows";
 } // namespace
 
-TForm1::TForm1(Application& app) : app_(app) {
+TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     ui::FormSpec spec;
     spec.windowClass = L"TForm1";
     spec.caption = L"Form1";
@@ -23,6 +23,7 @@ TForm1::TForm1(Application& app) : app_(app) {
     spec.top = 282;
     spec.topmost = true;
     window_ = app.platform.ui.createForm(spec);
+    MediaPlayer1.setNotifyWindow(window_->handle());
 
     SpeedButton2 = &window_->addSpeedButton({1002, {0, 0, 25, 22}, {}});
     SpeedButton2->setGlyph(ui::Glyph::ArrowUp);

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/Types.h"
 #include "platform/ui/Form.h"
+#include "player/MediaEngine.h"
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -49,6 +50,10 @@ class TForm1 {
   private:
     Application& app_;
     std::unique_ptr<ui::Form> window_;
+
+  public:
+    // The media engine of the program; the player plays through it.
+    MediaEngine MediaPlayer1;
 };
 
 } // namespace vx

@@ -14,14 +14,35 @@ platform::MciOpenResult Win32Mci::open(const std::wstring& deviceType, const std
 }
 
 std::uint32_t Win32Mci::command(std::uint32_t device, std::uint32_t message, std::uint32_t flags,
-                                std::uint32_t to) {
-    if (message == MCI_SEEK || message == MCI_PLAY || message == MCI_STOP || message == MCI_PAUSE ||
-        message == MCI_RESUME || message == MCI_CLOSE) {
-        MCI_SEEK_PARMS params{};
+                                std::uint32_t to, WindowId callback) {
+    // Every command gets the parameter block of its own layout: the callback window comes first
+    // in all of them, but `to` sits at a different offset in the play and the seek blocks.
+    const auto id = MCIDEVICEID(device);
+    const auto cb = DWORD_PTR(callback);
+    switch (message) {
+    case MCI_PLAY: {
+        MCI_PLAY_PARMS params{};
+        params.dwCallback = cb;
         params.dwTo = to;
-        return std::uint32_t(mciSendCommandW(MCIDEVICEID(device), message, flags, reinterpret_cast<DWORD_PTR>(&params)));
+        return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
     }
-    return std::uint32_t(mciSendCommandW(MCIDEVICEID(device), message, flags, 0));
+    case MCI_SEEK: {
+        MCI_SEEK_PARMS params{};
+        params.dwCallback = cb;
+        params.dwTo = to;
+        return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
+    }
+    case MCI_SET: {
+        MCI_SET_PARMS params{};
+        params.dwCallback = cb;
+        return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
+    }
+    default: {
+        MCI_GENERIC_PARMS params{};
+        params.dwCallback = cb;
+        return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
+    }
+    }
 }
 
 std::uint32_t Win32Mci::status(std::uint32_t device, std::uint32_t item, std::uint32_t& value) {

@@ -15,6 +15,8 @@
 //   vxprobe close CLASS              post WM_CLOSE to the window of CLASS
 //   vxprobe popup [ms]               wait for a popup menu; print "x y w h"
 //   vxprobe checked CLASS ID         print 1 when check box ID in the window of CLASS is ticked, else 0
+//   vxprobe items CLASS ID           print the items of list box ID in the window of CLASS, one a line,
+//                                    and "selected N" last
 //
 // It joins the desktop named "shell" when there is one, so that it sees the windows there.
 #include <windows.h>
@@ -230,6 +232,20 @@ int wmain(int argc, wchar_t** argv) {
     if (cmd == L"close" && argc >= 3) {
         HWND w = FindWindowW(argv[2], nullptr);
         return w && PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
+    }
+    if (cmd == L"items" && argc >= 4) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        HWND c = w ? GetDlgItem(w, _wtoi(argv[3])) : nullptr;
+        if (!c)
+            return 1;
+        const int n = int(SendMessageW(c, LB_GETCOUNT, 0, 0));
+        for (int i = 0; i < n; ++i) {
+            std::wstring text(std::size_t(SendMessageW(c, LB_GETTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
+            text.resize(std::size_t(SendMessageW(c, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text.data()))));
+            out(text);
+        }
+        out(L"selected " + std::to_wstring(int(SendMessageW(c, LB_GETCURSEL, 0, 0))));
+        return 0;
     }
     if (cmd == L"checked" && argc >= 4) {
         HWND w = FindWindowW(argv[2], nullptr);

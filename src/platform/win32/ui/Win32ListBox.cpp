@@ -22,7 +22,9 @@ Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& spec)
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, spec.itemHeight);
     form.setChildColours(hwnd_, colourRef(spec.font.colour), colourRef(spec.background));
-    SetWindowSubclass(hwnd_, &Win32ListBox::subclass, 1, reinterpret_cast<DWORD_PTR>(this));
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    original_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32ListBox::windowProc)));
     form.onCommand(spec.id, [this](WORD code) {
         if (code == LBN_SELCHANGE && onClick)
             onClick();
@@ -32,13 +34,12 @@ Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& spec)
 }
 
 Win32ListBox::~Win32ListBox() {
-    RemoveWindowSubclass(hwnd_, &Win32ListBox::subclass, 1);
+    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
     DestroyWindow(hwnd_);
 }
 
-LRESULT CALLBACK Win32ListBox::subclass(HWND w, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                        DWORD_PTR data) {
-    auto* self = reinterpret_cast<Win32ListBox*>(data);
+LRESULT CALLBACK Win32ListBox::windowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Win32ListBox*>(GetWindowLongPtrW(w, GWLP_USERDATA));
     if (message == WM_KEYDOWN && self->onKeyDown) {
         int key = int(wParam);
         self->form_.toolkit().dispatch([&] { self->onKeyDown(key); });
@@ -46,7 +47,7 @@ LRESULT CALLBACK Win32ListBox::subclass(HWND w, UINT message, WPARAM wParam, LPA
         SetCursor(LoadCursorW(nullptr, IDC_HAND));
         return TRUE;
     }
-    return DefSubclassProc(w, message, wParam, lParam);
+    return CallWindowProcW(self->original_, w, message, wParam, lParam);
 }
 
 void Win32ListBox::addItem(const std::wstring& text) {

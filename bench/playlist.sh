@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Playlist figures: ReadM3U of 100,000 entries into both list boxes and the save of the same
+# list, under Wine, beside a plain read and write of the same bytes; and the reader's native
+# throughput beside a plain read of the same file.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/.." && pwd)
+source "$root/scripts/wine-session.sh"
+runs=${VX_BENCH_RUNS:-5}
+
+native="$VX_BUILD/bench-native/m3u_native"
+mkdir -p "$(dirname "$native")"
+g++ -std=c++20 -O2 -I"$root/src" -I"$root" -o "$native" "$here/m3u_native.cpp" \
+    "$root/src/player/M3u.cpp" "$root/src/player/Utf8.cpp" "$root/src/app/Paths.cpp"
+read -r parse_mb read_mb _ < <("$native" 7)
+
+vx_session_start
+trap vx_session_stop EXIT
+read -r load_ms save_ms read_ms write_ms bytes < <(wine "$VX_BUILD/win/bench/playlist_bench.exe" "$runs" | tr -d '\r')
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}'; }
+row() { printf '%-44s %12s %12s %10s   %s\n' "$@"; }
+row "figure" "Vextral" "baseline" "ratio" "target"
+row "playlist 100k: load into lists (ms)" "$load_ms" "$read_ms" "$(ratio "$load_ms" "$read_ms")" "< 500 ms"
+row "playlist 100k: save (ms)" "$save_ms" "$write_ms" "$(ratio "$save_ms" "$write_ms")" "< 200 ms"
+row "playlist reader, native (MB/s)" "$parse_mb" "$read_mb" "$(ratio "$parse_mb" "$read_mb")" "ratio >= 0.33"

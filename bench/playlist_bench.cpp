@@ -1,0 +1,122 @@
+// Playlist figures under Wine: ReadM3U of a 100,000-entry playlist into both list boxes, the
+// save of the same list, and beside them a plain read and a plain write of the same bytes.
+//   playlist_bench RUNS  ->  "load_ms save_ms read_ms write_ms bytes" (medians)
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32System.h"
+#include "platform/win32/ui/Win32Toolkit.h"
+#include "player/M3u.h"
+#include "player/Playlist.h"
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+double nowMs() {
+    LARGE_INTEGER f, c;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&c);
+    return double(c.QuadPart) * 1000.0 / double(f.QuadPart);
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+std::vector<std::uint8_t> playlistBytes(int entries) {
+    std::string s = "#EXTM3U\r\n";
+    for (int i = 0; i < entries; ++i) {
+        const std::string n = std::to_string(i);
+        s += "#EXTINF:200,Artist " + n + " - Song " + n + "\r\n";
+        s += "C:\\Music\\Artist " + std::to_string(i / 12) + "\\Album\\Track " + n + ".mp3\r\n";
+    }
+    return {s.begin(), s.end()};
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? _wtoi(argv[1]) : 5;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = temp;
+    const std::wstring source = folder + L"vx_bench_100k.m3u";
+    const std::wstring saved = folder + L"vx_bench_saved.m3u";
+    const std::wstring copy = folder + L"vx_bench_copy.m3u";
+
+    vx::win32::Win32Files files;
+    vx::win32::Win32System system;
+    vx::win32::Win32Toolkit toolkit(L"Vextral bench");
+    const auto bytes = playlistBytes(100000);
+    files.writeAll(source, bytes);
+
+    vx::ui::FormSpec spec;
+    spec.windowClass = L"TForm8";
+    spec.clientWidth = 207;
+    spec.clientHeight = 237;
+    auto form = toolkit.createForm(spec);
+    vx::ui::ListBoxSpec shown;
+    shown.id = 8003;
+    shown.rect = {2, 35, 204, 199};
+    auto& display = form->addListBox(shown);
+    vx::ui::ListBoxSpec hidden;
+    hidden.id = 8004;
+    hidden.visible = false;
+    auto& paths = form->addListBox(hidden);
+    form->show();
+    vx::Playlist playlist(display, paths, files, system, folder);
+
+    std::vector<double> load, save, read, write;
+    for (int r = 0; r < runs; ++r) {
+        double t0 = nowMs();
+        auto plain = files.readAll(source);
+        double t1 = nowMs();
+        files.writeAll(copy, plain);
+        double t2 = nowMs();
+        playlist.ReadM3U(source, false);
+        double t3 = nowMs();
+        playlist.save(saved);
+        double t4 = nowMs();
+        read.push_back(t1 - t0);
+        write.push_back(t2 - t1);
+        load.push_back(t3 - t2);
+        save.push_back(t4 - t3);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    if (playlist.count() != 100000 || display.count() != 100000) {
+        std::fprintf(stderr, "wrong count %d\n", playlist.count());
+        return 1;
+    }
+    if (_wgetenv(L"VX_BENCH_DETAIL")) { // where the time of one load and save goes
+        double a = nowMs();
+        auto raw = files.readAll(source);
+        double b = nowMs();
+        auto text = vx::m3u::decode(raw, source, system);
+        double c = nowMs();
+        auto entries = vx::m3u::parse(text, source);
+        double d = nowMs();
+        playlist.clear();
+        double e = nowMs();
+        paths.addItems(entries.paths);
+        double f = nowMs();
+        display.addItems(entries.titles);
+        double g = nowMs();
+        std::vector<std::wstring> back;
+        for (int i = 0; i < paths.count(); ++i)
+            back.push_back(paths.item(i));
+        double h = nowMs();
+        auto out = vx::m3u::encode(back, system);
+        double k = nowMs();
+        std::fprintf(stderr, "read %.1f decode %.1f parse %.1f clear %.1f addPaths %.1f addTitles %.1f getItems %.1f encode %.1f\n",
+                     b - a, c - b, d - c, e - d, f - e, g - f, h - g, k - h);
+    }
+    std::printf("%.1f %.1f %.1f %.1f %zu\n", median(load), median(save), median(read), median(write), bytes.size());
+    for (const auto* p : {&source, &saved, &copy})
+        DeleteFileW(p->c_str());
+    return 0;
+}

@@ -1,0 +1,182 @@
+#include "player/M3u.h"
+#include "app/Paths.h"
+#include "player/Utf8.h"
+
+namespace vx::m3u {
+
+namespace {
+
+bool endsWithNoCase(const std::wstring& s, std::wstring_view tail) {
+    if (s.size() < tail.size())
+        return false;
+    for (std::size_t i = 0; i < tail.size(); ++i) {
+        wchar_t c = s[s.size() - tail.size() + i];
+        if (c >= L'A' && c <= L'Z')
+            c = wchar_t(c - L'A' + L'a');
+        if (c != tail[i])
+            return false;
+    }
+    return true;
+}
+
+// "\\server\share" of a network path, or the empty text.
+std::wstring shareRoot(const std::wstring& path) {
+    if (path.size() < 3 || path[0] != L'\\' || path[1] != L'\\')
+        return {};
+    auto server = path.find(L'\\', 2);
+    if (server == std::wstring::npos)
+        return {};
+    auto share = path.find(L'\\', server + 1);
+    return path.substr(0, share);
+}
+
+} // namespace
+
+std::wstring GetTitle(std::wstring_view line) {
+    auto comma = line.find(L',');
+    if (comma != std::wstring_view::npos)
+        return std::wstring(line.substr(comma + 1));
+    return line.empty() ? std::wstring() : std::wstring(line.substr(1));
+}
+
+std::wstring decode(const std::vector<std::uint8_t>& bytes, const std::wstring& playlistName,
+                    platform::System& system) {
+    std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    const bool bom = raw.substr(0, utf8::Bom.size()) == utf8::Bom;
+    if (bom)
+        return utf8::decode(raw.substr(utf8::Bom.size()));
+    if (endsWithNoCase(playlistName, L".m3u8"))
+        return utf8::decode(raw);
+    return system.fromAnsi(std::string(raw));
+}
+
+std::wstring resolve(std::wstring_view line, const std::wstring& playlistName) {
+    if (line.size() >= 2 && line[0] == L'\\' && line[1] == L'\\')
+        return std::wstring(line); // a network path stands by itself
+    if (!line.empty() && line[0] == L'\\') {
+        // Rooted on the playlist's drive (or share).
+        std::wstring root = shareRoot(playlistName);
+        if (root.empty() && !playlistName.empty())
+            root = std::wstring(1, playlistName[0]) + L":";
+        return root + std::wstring(line);
+    }
+    if (line.find(L':') != std::wstring_view::npos)
+        return std::wstring(line); // a drive, or a URL
+    return paths::folderOf(playlistName) + std::wstring(line);
+}
+
+namespace {
+
+// One pass over the lines of `text` (bytes or UTF-16 units): `field` turns a part of a line
+// into text. Lines end with LF or CR LF; '\n', '\r', '#', ',', '\\' and ':' are single
+// units in every encoding read here, so the lines can be cut before they are decoded.
+template <class Char, class Field>
+Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playlistName, Field field) {
+    using View = std::basic_string_view<Char>;
+    Entries out;
+    // Every entry takes at least one line: room for as many entries as there are lines.
+    std::size_t lines = 1;
+    for (Char c : text)
+        lines += c == Char('\n');
+    out.titles.reserve(lines);
+    out.paths.reserve(lines);
+    const Char header[] = {'#', 'E', 'X', 'T', 'M', '3', 'U'};
+    bool first = true;
+    bool titlePending = false;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(Char('\n'), start);
+        std::size_t next = end == View::npos ? text.size() : end + 1;
+        if (end == View::npos)
+            end = text.size();
+        else if (end > start && text[end - 1] == Char('\r'))
+            --end;
+        View line = text.substr(start, end - start);
+        start = next;
+
+        const bool isFirst = first;
+        first = false;
+        if (line.empty())
+            continue;
+        if (isFirst && line == View(header, 7))
+            continue;
+        if (line[0] == Char('#') && !titlePending) {
+            // The title: all after the first ",", or the line without its "#".
+            auto comma = line.find(Char(','));
+            out.titles.push_back(field(comma == View::npos ? line.substr(1) : line.substr(comma + 1)));
+            titlePending = true;
+            continue;
+        }
+        if (!titlePending) {
+            const Char separators[] = {'\\', ':'};
+            const auto cut = line.find_last_of(View(separators, 2));
+            out.titles.push_back(field(cut == View::npos ? line : line.substr(cut + 1)));
+        }
+        const bool asWritten = line.size() >= 2 && line[0] == Char('\\') && line[1] == Char('\\');
+        const bool complete = asWritten || (line[0] != Char('\\') && line.find(Char(':')) != View::npos);
+        out.paths.push_back(complete ? field(line) : resolve(field(line), playlistName));
+        titlePending = false;
+    }
+    // A title with no path line after it names no entry.
+    if (titlePending)
+        out.titles.pop_back();
+    return out;
+}
+
+} // namespace
+
+Entries parse(std::wstring_view text, const std::wstring& playlistName) {
+    return parseLines(text, playlistName, [](std::wstring_view v) { return std::wstring(v); });
+}
+
+Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlistName, platform::System& system) {
+    std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    if (raw.substr(0, utf8::Bom.size()) == utf8::Bom || endsWithNoCase(playlistName, L".m3u8")) {
+        if (raw.substr(0, utf8::Bom.size()) == utf8::Bom)
+            raw.remove_prefix(utf8::Bom.size());
+        return parseLines(raw, playlistName, [](std::string_view v) { return utf8::decode(v); });
+    }
+    // A single-byte code page decodes through a table of its 256 characters; a multi-byte one,
+    // whose second bytes can look like "\\", is decoded as a whole first.
+    wchar_t table[256];
+    for (int b = 0; b < 256; ++b) {
+        const std::wstring one = system.fromAnsi(std::string(1, char(b)));
+        if (one.size() != 1)
+            return parse(system.fromAnsi(std::string(raw)), playlistName);
+        table[b] = one[0];
+    }
+    return parseLines(raw, playlistName, [&table](std::string_view v) {
+        std::wstring out(v.size(), L'\0');
+        for (std::size_t i = 0; i < v.size(); ++i)
+            out[i] = table[static_cast<unsigned char>(v[i])];
+        return out;
+    });
+}
+
+std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths, platform::System& system) {
+    std::wstring text;
+    std::size_t size = 0;
+    for (const auto& p : paths)
+        size += p.size() + 2;
+    text.reserve(size);
+    for (const auto& p : paths) {
+        text += p;
+        text += L"\r\n";
+    }
+    bool exact = true;
+    std::string bytes = system.toAnsi(text, &exact);
+    if (!exact)
+        bytes = std::string(utf8::Bom) + utf8::encode(text);
+    return {bytes.begin(), bytes.end()};
+}
+
+bool isPlaylistName(const std::wstring& name) {
+    const auto cut = name.find_last_of(L"\\:");
+    const auto dot = name.rfind(L'.');
+    if (dot == std::wstring::npos || (cut != std::wstring::npos && dot < cut))
+        return false;
+    const std::wstring_view ext = std::wstring_view(name).substr(dot);
+    return ext == L".m3u" || ext == L".m3u8";
+}
+
+} // namespace vx::m3u

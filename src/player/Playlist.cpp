@@ -1,0 +1,72 @@
+#include "player/Playlist.h"
+#include "platform/Error.h"
+#include "player/M3u.h"
+#include <iterator>
+
+namespace vx {
+
+Playlist::Playlist(ui::ListBox& display, ui::ListBox& paths, platform::Files& files, platform::System& system,
+                   std::wstring programFolder)
+    : display_(display), paths_(paths), files_(files), system_(system), programFolder_(std::move(programFolder)) {}
+
+void Playlist::clear() {
+    stored_.clear();
+    paths_.clear();
+    display_.clear();
+}
+
+void Playlist::add(const std::wstring& title, const std::wstring& path) {
+    paths_.addItem(path);
+    display_.addItem(title);
+    stored_.push_back(path);
+}
+
+void Playlist::addMany(const std::vector<std::wstring>& titles, const std::vector<std::wstring>& paths) {
+    paths_.addItems(paths);
+    display_.addItems(titles);
+    stored_.insert(stored_.end(), paths.begin(), paths.end());
+}
+
+void Playlist::remove(int index) {
+    if (index < 0 || index >= count())
+        return;
+    paths_.deleteItem(index);
+    display_.deleteItem(index);
+    stored_.erase(stored_.begin() + index);
+}
+
+void Playlist::ReadM3U(const std::wstring& fileName, bool append) {
+    const auto bytes = files_.readAll(fileName);
+    auto entries = m3u::read(bytes, fileName, system_);
+    if (!append)
+        clear();
+    paths_.addItems(entries.paths);
+    display_.addItems(entries.titles);
+    stored_.insert(stored_.end(), std::make_move_iterator(entries.paths.begin()),
+                   std::make_move_iterator(entries.paths.end()));
+}
+
+void Playlist::save(const std::wstring& fileName) {
+    try {
+        files_.writeAll(fileName, m3u::encode(stored_, system_));
+    } catch (const FileCreateError&) {
+        throw CannotCreateFile(fileName);
+    }
+}
+
+void Playlist::saveLast() {
+    if (!empty())
+        save(lastListPath());
+}
+
+void Playlist::findLastList() { LastListFound = files_.exists(lastListPath()); }
+
+void Playlist::loadLast() {
+    if (ShownOnce)
+        return;
+    if (LastListFound)
+        ReadM3U(lastListPath(), false);
+    ShownOnce = true;
+}
+
+} // namespace vx

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The last playlist carried from run to run: a "Last.m3u" found at start is read at the player's
+# first showing; at exit the playlist is written back (paths only, CR LF, ANSI) and the next run
+# reads that.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/wine-session.sh"
+source "$here/lib.sh"
+shots=${VX_SHOTS:-$VX_BUILD/screenshots}
+mkdir -p "$shots"
+
+vx_russian_locale
+vx_session_start
+trap vx_session_stop EXIT
+vx_desktop_start
+app="$WINEPREFIX/drive_c/Vextral"
+mkdir -p "$app"
+cp "$VX_BUILD/win/vextral.exe" "$app/"
+
+# Unfolds the tool panel and presses its last button, the player's.
+show_player() {
+    local bar bx by panel px py pw ph
+    bar=$(vx_probe wait TForm1 20000 | clean)
+    read -r bx by _ _ <<<"$bar"
+    click_at $((bx + 12)) $((by + 11))
+    panel=$(vx_probe wait TForm3 5000 | clean)
+    read -r px py pw ph <<<"$panel"
+    click_at $((px + pw / 2)) $((py + ph - 11))
+    vx_probe wait TForm8 5000 >/dev/null
+}
+
+close_program() {
+    local bar bx by popup mx my
+    bar=$(vx_probe wait TForm1 5000 | clean)
+    read -r bx by _ _ <<<"$bar"
+    click_at $((bx + 12)) $((by + 11)) 3
+    popup=$(vx_probe popup 5000 | clean)
+    read -r mx my _ _ <<<"$popup"
+    click_at $((mx + 30)) $((my + 10))
+    vx_probe box Confirm 5000 >/dev/null
+    vx_probe answer Confirm '&Yes' >/dev/null
+    vx_probe gone TForm1 10000
+}
+
+# An extended playlist in Windows-1251 with a title, a drive-rooted and a relative line.
+printf '#EXTM3U\r\n#EXTINF:215,Артист - Песня\r\nD:\\Музыка\\song.mp3\r\n\\Media\\clip.avi\r\n\r\nsub\\tune.wav\r\n' |
+    iconv -f UTF-8 -t CP1251 >"$app/Last.m3u"
+
+echo "player: first run reads the Last.m3u it found"
+vx_desktop 'C:\Vextral\vextral.exe'
+show_player
+check_eq "display list: title, then file names" $'Артист - Песня\nclip.avi\ntune.wav\nselected -1' \
+    "$(vx_probe items TForm8 8003 | clean)"
+check_eq "path list: as written, drive added, relative resolved" \
+    $'D:\\Музыка\\song.mp3\nC:\\Media\\clip.avi\nC:\\Vextral\\sub\\tune.wav\nselected -1' \
+    "$(vx_probe items TForm8 8004 | clean)"
+check_eq "loading started nothing" "0:00" "$(vx_probe control TForm8 8002 | clean)"
+import -window root "$shots/player_last.png"
+close_program
+check "program ended" test $? -eq 0
+
+expected=$(printf 'D:\\Музыка\\song.mp3\r\nC:\\Media\\clip.avi\r\nC:\\Vextral\\sub\\tune.wav\r\n' | iconv -f UTF-8 -t CP1251 | od -An -tx1)
+check_eq "exit wrote the paths only, CR LF, in Windows-1251" "$expected" "$(od -An -tx1 "$app/Last.m3u")"
+check "no temporary file left" test -z "$(ls "$app" | grep -v -e '^vextral.exe$' -e '^Last.m3u$' -e '^WinStart.txt$')"
+
+echo "player: second run reads what the first wrote"
+vx_desktop 'C:\Vextral\vextral.exe'
+vx_probe wait TForm1 20000 >/dev/null
+sleep 1
+check_eq "nothing read before the first showing" $'selected -1' "$(vx_probe items TForm8 8003 | clean)"
+show_player
+check_eq "titles came back as file names" $'song.mp3\nclip.avi\ntune.wav\nselected -1' \
+    "$(vx_probe items TForm8 8003 | clean)"
+close_program
+
+summary

@@ -1,0 +1,120 @@
+#include "fakes/FakeMci.h"
+#include "platform/Error.h"
+#include "player/MediaEngine.h"
+#include <gtest/gtest.h>
+
+using namespace vx;
+namespace mci = platform::mci;
+using Commands = std::vector<std::pair<std::uint32_t, std::uint32_t>>;
+
+namespace {
+
+struct Engine : ::testing::Test {
+    fakes::FakeMci fake;
+    MediaEngine engine{fake};
+    void SetUp() override {
+        fake.lengths[L"song.wav"] = 2000;
+        engine.setNotifyWindow(77);
+    }
+    std::wstring errorOf(const std::function<void()>& f) {
+        try {
+            f();
+        } catch (const Error& e) {
+            return e.message();
+        }
+        return L"(no error)";
+    }
+};
+
+} // namespace
+
+TEST_F(Engine, EverythingButPositionNeedsAnOpenDevice) {
+    for (auto op : std::vector<std::function<void()>>{[&] { engine.play(); }, [&] { engine.pause(); },
+                                                       [&] { engine.stop(); }, [&] { engine.seek(5); },
+                                                       [&] { engine.length(); }})
+        EXPECT_EQ(errorOf(op), L"No MCI device open");
+    EXPECT_EQ(engine.position(), 0u);
+    engine.close(); // nothing to close: no command
+    EXPECT_TRUE(fake.sent.empty());
+}
+
+TEST_F(Engine, OpenClosesTheOpenDeviceFirstAndNamesTheElement) {
+    engine.setFileName(L"song.wav");
+    engine.open();
+    const auto first = engine.deviceId();
+    ASSERT_NE(first, 0u);
+    engine.open();
+    ASSERT_EQ(fake.sent.size(), 3u);
+    EXPECT_EQ(fake.sent[0].message, mci::Open);
+    EXPECT_EQ(fake.sent[0].flags, 0x0202u);
+    EXPECT_EQ(fake.sent[0].element, L"song.wav");
+    EXPECT_EQ(fake.sent[0].type, L"");
+    EXPECT_EQ(fake.sent[1].message, mci::Close);
+    EXPECT_EQ(fake.sent[1].device, first);
+    EXPECT_EQ(fake.sent[1].flags, mci::Wait);
+    EXPECT_EQ(engine.length(), 2000u);
+    engine.close();
+    EXPECT_FALSE(engine.isOpen());
+    EXPECT_TRUE(fake.devices.empty());
+}
+
+TEST_F(Engine, AFailedOpenReportsTheSystemTextAndLeavesTheEngineClosed) {
+    engine.setFileName(L"song.wav");
+    engine.open();
+    fake.missing.insert(L"gone.wav");
+    engine.setFileName(L"gone.wav");
+    EXPECT_EQ(errorOf([&] { engine.open(); }), L"Cannot find the file.");
+    EXPECT_FALSE(engine.isOpen());
+    EXPECT_TRUE(fake.devices.empty()) << "the previous device was closed before the attempt";
+    fake.openError = 999; // a code the system has no text for
+    EXPECT_EQ(errorOf([&] { engine.open(); }), L"Unknown error code");
+    EXPECT_EQ(errorOf([&] { engine.play(); }), L"No MCI device open");
+}
+
+TEST_F(Engine, PlayRewindsOnlyAtTheEndAndAsksForANotification) {
+    engine.setFileName(L"song.wav");
+    engine.open();
+    auto from = fake.sent.size();
+    engine.play();
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Play, mci::Notify}}));
+    EXPECT_EQ(fake.sent.back().callback, 77u);
+    fake.advance(2500);
+    EXPECT_EQ(engine.position(), 2000u) << "the position stays at the length after the end";
+    from = fake.sent.size();
+    engine.play();
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Seek, 0x0102}, {mci::Play, mci::Notify}}));
+    fake.advance(300);
+    EXPECT_EQ(engine.position(), 300u);
+}
+
+TEST_F(Engine, PauseTogglesByModeAndAFailedResumeFallsBackToPlay) {
+    engine.setFileName(L"song.wav");
+    engine.open();
+    auto from = fake.sent.size();
+    engine.pause(); // stopped: nothing
+    EXPECT_TRUE(fake.commandsSince(from).empty());
+    engine.play();
+    fake.advance(500);
+    from = fake.sent.size();
+    engine.pause();
+    engine.pause();
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Pause, mci::Wait}, {mci::Resume, mci::Notify}}));
+    EXPECT_EQ(fake.device(engine.deviceId())->mode, mci::ModePlay);
+    engine.pause();
+    fake.failing[mci::Resume] = 274; // the device has no resume command
+    from = fake.sent.size();
+    engine.pause();
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Resume, mci::Notify}, {mci::Play, mci::Notify}}));
+}
+
+TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
+    engine.setFileName(L"song.wav");
+    engine.open();
+    engine.play();
+    auto from = fake.sent.size();
+    engine.stop();
+    engine.seek(1200);
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Stop, mci::Wait}, {mci::Seek, mci::Wait | mci::To}}));
+    EXPECT_EQ(fake.sent.back().to, 1200u);
+    EXPECT_EQ(engine.position(), 1200u);
+}

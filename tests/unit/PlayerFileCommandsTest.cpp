@@ -1,0 +1,174 @@
+#include "app/TForm1.h"
+#include "fakes/FakePlatform.h"
+#include "player/TForm8.h"
+#include "tools/TForm3.h"
+#include <gtest/gtest.h>
+
+using namespace vx;
+namespace mci = platform::mci;
+using Items = std::vector<std::wstring>;
+
+namespace {
+
+struct PlayerFiles : ::testing::Test {
+    fakes::FakeMachine m;
+    Application* app = nullptr;
+    void SetUp() override {
+        m.mci.lengths[L"song.mp3"] = 185000;
+        m.mci.lengths[L"D:\\Media\\song.mp3"] = 185000;
+        m.mci.lengths[L"a.wav"] = 1000;
+        m.mci.lengths[L"b.wav"] = 2000;
+        m.files.files[L"D:\\Lists\\two.m3u"] = fakes::FakeFiles::bytes("#EXTM3U\r\nC:\\a.wav\r\nC:\\Music\\b.wav\r\n");
+        app = &m.start();
+    }
+    TForm8& player() { return *app->Form8; }
+    Playlist& list() { return *player().playlist; }
+    fakes::FakeListBox& shown() { return static_cast<fakes::FakeListBox&>(*player().ListBox1); }
+    fakes::FakeListBox& stored() { return static_cast<fakes::FakeListBox&>(*player().PathList); }
+    void run(void (TForm8::*handler)(), std::optional<std::wstring> answer) {
+        m.ui.fileAnswers.push_back(std::move(answer));
+        m.ui.fire([&] { (player().*handler)(); });
+    }
+    std::wstring lastPath() { return app->Settings.readString(setting::LastPath); }
+    std::vector<std::wstring> opened() {
+        std::vector<std::wstring> out;
+        for (auto& s : m.mci.sent)
+            if (s.message == mci::Open)
+                out.push_back(s.element);
+        return out;
+    }
+};
+
+} // namespace
+
+TEST_F(PlayerFiles, OpenFileUsesThePanelsDialogAtLastPathAndStoresTheNewFolder) {
+    app->Settings.writeString(setting::LastPath, L"C:\\Music\\");
+    run(&TForm8::N3Click, std::nullopt);
+    ASSERT_EQ(m.ui.fileDialogs.size(), 1u);
+    EXPECT_EQ(m.ui.fileDialogs[0].first, ui::FileDialogKind::Open);
+    EXPECT_EQ(m.ui.fileDialogs[0].second.filter, app->Form3->OpenDialog1.filter);
+    EXPECT_EQ(m.ui.fileDialogs[0].second.initialDirectory, L"C:\\Music\\");
+    EXPECT_EQ(lastPath(), L"C:\\Music\\") << "cancel writes nothing";
+    EXPECT_TRUE(m.mci.sent.empty());
+
+    list().add(L"old.mp3", L"C:\\old.mp3");
+    run(&TForm8::N3Click, L"D:\\Media\\song.mp3");
+    EXPECT_EQ(lastPath(), L"D:\\Media\\");
+    EXPECT_EQ(opened(), (Items{L"D:\\Media\\song.mp3"})) << "a media file opens by its full path";
+    EXPECT_EQ(m.mci.device(app->Form1->MediaPlayer1.deviceId())->mode, mci::ModePlay);
+    EXPECT_EQ(shown().items, (Items{L"song.mp3"}));
+    EXPECT_EQ(stored().items, (Items{L"D:\\Media\\song.mp3"}));
+    EXPECT_EQ(shown().selected, 0);
+    EXPECT_TRUE(list().TrackLoaded);
+    EXPECT_EQ(list().CurrentIndex, 0);
+    EXPECT_TRUE(m.ui.errors.empty());
+}
+
+TEST_F(PlayerFiles, OpenFileTakesOnlyALowerCaseM3uAsAPlaylist) {
+    run(&TForm8::N3Click, L"D:\\Lists\\two.m3u");
+    EXPECT_EQ(stored().items, (Items{L"C:\\a.wav", L"C:\\Music\\b.wav"}));
+    EXPECT_EQ(opened(), (Items{L"a.wav"})) << "entry 0 plays by its bare name";
+    EXPECT_EQ(m.files.workingFolder, L"C:\\");
+    EXPECT_EQ(player().Label1->text(), L"0:01");
+
+    m.files.files[L"D:\\Lists\\TWO.M3U"] = m.files.files[L"D:\\Lists\\two.m3u"];
+    m.mci.missing.insert(L"D:\\Lists\\TWO.M3U");
+    run(&TForm8::N3Click, L"D:\\Lists\\TWO.M3U");
+    EXPECT_EQ(opened().back(), L"D:\\Lists\\TWO.M3U") << "handed to the engine as a media file";
+    EXPECT_EQ(m.ui.errors, (Items{L"Cannot find the file."}));
+    EXPECT_EQ(stored().count(), 2) << "a failed open leaves the playlist";
+    EXPECT_FALSE(app->Form1->MediaPlayer1.isOpen());
+}
+
+TEST_F(PlayerFiles, OpeningAMissingOrEmptyPlaylistStartsNothing) {
+    list().add(L"old.mp3", L"C:\\old.mp3");
+    run(&TForm8::N3Click, L"D:\\Lists\\typed.m3u");
+    EXPECT_EQ(m.ui.errors, (Items{L"File not found."}));
+    EXPECT_EQ(stored().items, (Items{L"C:\\old.mp3"}));
+    m.files.files[L"D:\\Lists\\empty.m3u"] = fakes::FakeFiles::bytes("#EXTM3U\r\n");
+    run(&TForm8::N3Click, L"D:\\Lists\\empty.m3u");
+    EXPECT_EQ(stored().count(), 0);
+    EXPECT_TRUE(m.mci.sent.empty());
+    EXPECT_EQ(m.ui.errors.size(), 1u);
+}
+
+TEST_F(PlayerFiles, AddFileAppendsWithoutStarting) {
+    run(&TForm8::N3Click, L"D:\\Media\\song.mp3");
+    const auto sent = m.mci.sent.size();
+    run(&TForm8::N6Click, L"C:\\x\\clip.avi");
+    run(&TForm8::N6Click, L"D:\\Lists\\two.m3u");
+    EXPECT_EQ(shown().items, (Items{L"song.mp3", L"clip.avi", L"a.wav", L"b.wav"}));
+    EXPECT_EQ(stored().items, (Items{L"D:\\Media\\song.mp3", L"C:\\x\\clip.avi", L"C:\\a.wav", L"C:\\Music\\b.wav"}));
+    EXPECT_EQ(m.mci.sent.size(), sent);
+    EXPECT_EQ(lastPath(), L"D:\\Lists\\");
+    EXPECT_EQ(list().CurrentIndex, 0);
+}
+
+TEST_F(PlayerFiles, PlayNSelectsChangesFolderOpensTheBareNameAndShowsTheLength) {
+    list().add(L"a", L"C:\\a.wav");
+    list().add(L"b", L"C:\\Music\\b.wav");
+    list().add(L"s", L"\\\\nas\\share\\song.mp3");
+    m.ui.fire([&] { player().PlayN(2); });
+    EXPECT_EQ(m.files.workingFolder, L"\\\\nas\\share");
+    EXPECT_EQ(player().Label1->text(), L"3:05");
+    m.ui.fire([&] { player().PlayN(1); });
+    EXPECT_EQ(m.files.workingFolder, L"C:\\Music");
+    EXPECT_EQ(opened(), (Items{L"song.mp3", L"b.wav"}));
+    EXPECT_EQ(shown().selected, 1);
+    EXPECT_EQ(list().CurrentIndex, 1);
+    EXPECT_EQ(m.mci.devices.size(), 1u) << "the previous track was closed";
+
+    const auto sent = m.mci.sent.size();
+    m.ui.fire([&] { player().PlayN(3); });
+    m.ui.fire([&] { player().PlayN(-1); });
+    EXPECT_EQ(m.mci.sent.size(), sent) << "an index that names no entry does nothing";
+
+    m.mci.missing.insert(L"a.wav");
+    m.ui.fire([&] { player().PlayN(0); });
+    EXPECT_EQ(m.ui.errors, (Items{L"Cannot find the file."}));
+    EXPECT_EQ(list().CurrentIndex, 1);
+    EXPECT_EQ(player().Label1->text(), L"0:02");
+    EXPECT_EQ(shown().selected, 0);
+}
+
+TEST_F(PlayerFiles, SaveCommandAsksOnlyForANonEmptyList) {
+    run(&TForm8::N4Click, L"C:\\never.m3u");
+    EXPECT_TRUE(m.ui.fileDialogs.empty());
+    m.ui.fileAnswers.clear();
+    list().add(L"a", L"C:\\a.wav");
+    run(&TForm8::N4Click, L"C:\\saved.m3u");
+    ASSERT_EQ(m.ui.fileDialogs.size(), 1u);
+    const auto& spec = m.ui.fileDialogs[0].second;
+    EXPECT_EQ(m.ui.fileDialogs[0].first, ui::FileDialogKind::Save);
+    EXPECT_EQ(spec.defaultExtension, L"m3u");
+    EXPECT_EQ(spec.filter, L"Winamp Playlist|*.m3u");
+    EXPECT_EQ(spec.initialDirectory, L"");
+    EXPECT_EQ(m.files.text(L"C:\\saved.m3u"), "C:\\a.wav\r\n");
+}
+
+TEST(PlayerLastList, LoadedAtTheFirstShowingOnlyAndSavedAtExitWhenNotEmpty) {
+    fakes::FakeMachine m;
+    const std::wstring last = L"C:\\Programs\\Vextral\\Last.m3u";
+    m.files.files[last] = fakes::FakeFiles::bytes("C:\\a.wav\r\n");
+    auto& app = m.start();
+    auto& list = *app.Form8->playlist;
+    EXPECT_TRUE(list.LastListFound);
+    EXPECT_EQ(list.count(), 0) << "nothing is read before the window shows";
+    m.files.files[last] = fakes::FakeFiles::bytes("C:\\a.wav\r\nC:\\b.wav\r\n");
+    app.playerWindow().show();
+    EXPECT_EQ(list.count(), 2);
+    EXPECT_TRUE(m.mci.sent.empty()) << "loading plays nothing";
+    app.playerWindow().hide();
+    list.clear();
+    app.playerWindow().show();
+    EXPECT_EQ(list.count(), 0) << "later showings load nothing";
+
+    app.playerWindow().close(); // the empty list leaves the old file alone
+    EXPECT_EQ(m.files.text(last), "C:\\a.wav\r\nC:\\b.wav\r\n");
+    list.add(L"c", L"C:\\c.wav");
+    m.ui.fire([&] { app.Form8->PlayN(0); });
+    m.ui.answers.push_back(true);
+    m.ui.fire([&] { app.Form1->N5Click(); }); // close the program
+    EXPECT_EQ(m.files.text(last), "C:\\c.wav\r\n");
+    EXPECT_FALSE(app.Form1->MediaPlayer1.isOpen()) << "the main bar closed the engine";
+}

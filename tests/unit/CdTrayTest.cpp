@@ -77,6 +77,15 @@ TEST_F(Tray, AFailedOpenSendsNothingMoreAndStillFlips) {
     EXPECT_TRUE(m.ui.errors.empty());
 }
 
+TEST_F(Tray, AFailedDoorCommandStillReleasesTheDevice) {
+    m.mci.failing[mci::Set] = 263;
+    click();
+    ASSERT_EQ(m.mci.sent.size(), 3u);
+    EXPECT_EQ(m.mci.sent[2].message, mci::Close);
+    EXPECT_TRUE(tray().CdTrayOpen);
+    EXPECT_TRUE(m.ui.errors.empty());
+}
+
 TEST_F(Tray, AnEmptyDriveSettingDoesNothingAndKeepsTheAlternation) {
     setDrive(L"");
     click();

@@ -4,6 +4,8 @@
 #include "app/TForm1.h"
 #include "player/M3u.h"
 #include "player/MediaEngine.h"
+#include "player/RandomChoice.h"
+#include "player/TForm9.h"
 #include "player/TimeText.h"
 #include "tools/TForm3.h"
 
@@ -61,7 +63,14 @@ TForm8::TForm8(Application& app) : app_(app) {
     PopupMenu1 = &window_->addPopupMenu();
     PopupMenu1->addItem(L"Открыть файл", [this] { N3Click(); });
     PopupMenu1->addItem(L"Добавить файл", [this] { N6Click(); });
+    PopupMenu1->addItem(L"Открыть папку", [this] { N8Click(); });
+    PopupMenu1->addItem(L"Добавить папку", [this] { N7Click(); });
     PopupMenu1->addItem(L"Сохранить", [this] { N4Click(); });
+    PopupMenu1->addItem(L"-", nullptr);
+    N5 = PopupMenu1->addItem(L"Случайно", [this] { N5Click(); });
+    ListBox1->onKeyDown = [this](int key) { ListBox1KeyDown(key); };
+    ListBox1->onDblClick = [this] { ListBox1DblClick(); };
+    Timer1 = &window_->addTimer(1000, [this] { Timer1Timer(); });
 
     SaveDialog1.defaultExtension = L"m3u";
     SaveDialog1.filter = L"Winamp Playlist|*.m3u";
@@ -157,6 +166,136 @@ void TForm8::N4Click() {
     auto chosen = app_.platform.ui.runFileDialog(ui::FileDialogKind::Save, SaveDialog1);
     if (chosen)
         playlist->save(*chosen);
+}
+
+void TForm8::N8Click() { importFolder(false); }
+
+void TForm8::N7Click() { importFolder(true); }
+
+void TForm8::importFolder(bool append) {
+    app_.Form9->AddMode = append;
+    app_.Form9->window().showModal();
+}
+
+void TForm8::N5Click() { PopupMenu1->setChecked(N5, !PopupMenu1->checked(N5)); }
+
+bool TForm8::randomOrder() const { return PopupMenu1->checked(N5); }
+
+int TForm8::nextIndex() {
+    const int count = playlist->count();
+    if (count == 0)
+        return -1;
+    if (randomOrder())
+        return randomIndex([this] { return app_.platform.system.utcMillisecondsOfDay(); }, count,
+                           playlist->CurrentIndex);
+    const int next = playlist->CurrentIndex + 1;
+    // After deletions the current index may lie past the end: that wraps to the start as well.
+    return next >= count || next < 0 ? 0 : next;
+}
+
+void TForm8::Timer1Timer() {
+    auto& player = engine();
+    if (!player.isOpen())
+        return;
+    const std::uint32_t length = player.length();
+    const std::uint32_t position = player.position();
+    Label1->setText(timeText(length - position));
+    if (player.position() != length)
+        return;
+    const int next = nextIndex();
+    player.close();
+    PlayN(next);
+}
+
+void TForm8::previousPlate(ui::MouseShift shift) {
+    auto& player = engine();
+    if (shift.right) {
+        const std::int64_t p = std::int64_t(player.position()) - SeekStepMs;
+        if (p > 0) {
+            player.stop();
+            player.seek(std::uint32_t(p));
+            player.play();
+        }
+    }
+    if (shift.left) {
+        const int count = playlist->count();
+        int index = playlist->CurrentIndex - 1;
+        player.close();
+        if (count == 0)
+            return;
+        if (index < 0 || index >= count)
+            index = count - 1;
+        PlayN(index);
+    }
+}
+
+void TForm8::nextPlate(ui::MouseShift shift) {
+    auto& player = engine();
+    if (shift.right) {
+        const std::uint64_t p = std::uint64_t(player.position()) + SeekStepMs;
+        if (p < player.length()) {
+            player.stop();
+            player.seek(std::uint32_t(p));
+            player.play();
+        }
+    }
+    if (shift.left) {
+        const int next = nextIndex();
+        player.close();
+        PlayN(next);
+    }
+}
+
+void TForm8::Image1MouseDown(ui::MouseShift shift, int x, int /*y*/) {
+    if (x >= 116) {
+        const Rect r = window_->bounds();
+        PopupMenu1->popupAt(r.left + r.width, r.top);
+        return;
+    }
+    if (!playlist->TrackLoaded || x < 0)
+        return;
+    auto& player = engine();
+    if (x <= 24)
+        previousPlate(shift);
+    else if (x <= 47)
+        player.play();
+    else if (x <= 70)
+        player.pause();
+    else if (x <= 93) {
+        player.stop();
+        player.seek(0);
+    } else
+        nextPlate(shift);
+}
+
+void TForm8::ListBox1KeyDown(int virtualKey) {
+    const int selected = ListBox1->selectedIndex();
+    auto& player = engine();
+    if (virtualKey == VkDelete) {
+        if (selected >= 0)
+            playlist->remove(selected);
+        return;
+    }
+    // Without an open device there is no position to step from.
+    if ((virtualKey != VkLeft && virtualKey != VkRight) || !player.isOpen())
+        return;
+    if (virtualKey == VkLeft && player.position() > std::uint32_t(SeekStepMs)) {
+        player.stop();
+        player.seek(player.position() - SeekStepMs);
+        player.play();
+    } else if (virtualKey == VkRight && std::uint64_t(player.position()) + SeekStepMs < player.length()) {
+        player.stop();
+        player.seek(player.position() + SeekStepMs);
+        player.play();
+    }
+}
+
+void TForm8::ListBox1DblClick() {
+    const int selected = ListBox1->selectedIndex();
+    if (selected < 0)
+        return;
+    playlist->CurrentIndex = selected;
+    PlayN(selected);
 }
 
 } // namespace vx

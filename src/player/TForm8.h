@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/Image.h"
 #include "player/Playlist.h"
 #include <memory>
 #include <optional>
@@ -29,6 +30,23 @@ class TForm8 {
     void N3Click(); // "Открыть файл"
     void N6Click(); // "Добавить файл"
     void N4Click(); // "Сохранить"
+    void N8Click(); // "Открыть папку": the folder import in place of the playlist
+    void N7Click(); // "Добавить папку": the folder import after its end
+    void N5Click(); // "Случайно": flips its own check mark
+
+    // Counts the remaining time down and, when the track has reached its end, plays the next.
+    void Timer1Timer();
+    // The six plates of the skin strip by the press's x coordinate.
+    void Image1MouseDown(ui::MouseShift shift, int x, int y);
+    void ListBox1KeyDown(int virtualKey);
+    void ListBox1DblClick();
+    bool randomOrder() const;
+    // The entry after the current one: random when "Случайно" is checked, else the next, with
+    // the end of the list wrapping to 0; -1 when the playlist is empty.
+    int nextIndex();
+
+    static constexpr int SeekStepMs = 10000;
+    static constexpr int VkLeft = 37, VkRight = 39, VkDelete = 46;
 
     void closeMediaEngine();
     void saveLastPlaylist();
@@ -38,6 +56,8 @@ class TForm8 {
     ui::ListBox* ListBox1 = nullptr;
     ui::ListBox* PathList = nullptr;
     ui::PopupMenu* PopupMenu1 = nullptr;
+    ui::Timer* Timer1 = nullptr;
+    int N5 = -1; // the index of "Случайно" in PopupMenu1
     ui::FileDialogSpec SaveDialog1;
     std::unique_ptr<Playlist> playlist;
 
@@ -45,6 +65,9 @@ class TForm8 {
     // The open dialog of the tool panel at the folder stored as LastPath, which the chosen
     // file's folder then replaces; nothing when cancelled.
     std::optional<std::wstring> chooseMediaFile();
+    void previousPlate(ui::MouseShift shift);
+    void nextPlate(ui::MouseShift shift);
+    void importFolder(bool append);
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;

@@ -1,9 +1,12 @@
 #include "player/TForm9.h"
 #include "app/Application.h"
+#include "folders/DrivePicker.h"
+#include "player/FolderImport.h"
+#include "player/TForm8.h"
 
 namespace vx {
 
-TForm9::TForm9(Application& app) {
+TForm9::TForm9(Application& app) : app_(app) {
     ui::FormSpec spec;
     spec.windowClass = L"TForm9";
     spec.caption = L"Vextral";
@@ -13,6 +16,64 @@ TForm9::TForm9(Application& app) {
     spec.left = 279;
     spec.top = 145;
     window_ = app.platform.ui.createForm(spec);
+
+    const std::wstring working = app.platform.files.currentDirectory();
+
+    // The folder tree's place holds the folder browser above the drive picker.
+    ui::DirectoryListBoxSpec browser;
+    browser.id = FolderListId;
+    browser.rect = {8, 8, 201, 160};
+    browser.folder = working;
+    FolderList = &window_->addDirectoryListBox(browser);
+
+    ui::DriveComboBoxSpec picker;
+    picker.id = DrivePickerId;
+    picker.rect = {8, 174, 201, 19};
+    picker.entries = listDrives(app.platform.disks, ui::LetterCase::Upper);
+    picker.workingDrive = working.empty() ? 0 : working[0];
+    DriveComboBox1 = &window_->addDriveComboBox(picker);
+    DriveComboBox1->onChange = [this] { DriveComboBox1Change(); };
+
+    ui::ButtonSpec ok;
+    ok.id = BitBtn1Id;
+    ok.rect = {8, 208, 89, 25};
+    ok.text = L"OK";
+    ok.glyph = ui::Glyph::Yes;
+    ok.isDefault = true;
+    BitBtn1 = &window_->addButton(ok);
+    BitBtn1->onClick = [this] { BitBtn1Click(); };
+
+    ui::ButtonSpec cancel;
+    cancel.id = BitBtn2Id;
+    cancel.rect = {120, 208, 89, 25};
+    cancel.text = L"Отмена";
+    cancel.glyph = ui::Glyph::No;
+    cancel.isCancel = true;
+    BitBtn2 = &window_->addButton(cancel);
+    BitBtn2->onClick = [this] { BitBtn2Click(); };
 }
+
+void TForm9::DriveComboBox1Change() {
+    if (const wchar_t drive = DriveComboBox1->drive())
+        FolderList->openDrive(drive);
+}
+
+void TForm9::importSelected() {
+    TForm8& player = *app_.Form8;
+    Playlist& list = *player.playlist;
+    if (!AddMode)
+        list.clear();
+    FoundMedia found = findMedia(app_.platform.files, FolderList->directory());
+    list.addMany(found.titles, found.paths);
+    if (!AddMode && !list.empty())
+        player.PlayN(0);
+}
+
+void TForm9::BitBtn1Click() {
+    importSelected();
+    window_->close();
+}
+
+void TForm9::BitBtn2Click() { window_->close(); }
 
 } // namespace vx

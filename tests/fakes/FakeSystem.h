@@ -15,7 +15,12 @@ class FakeSystem : public platform::System {
     std::wstring programPath() override { return path; }
     platform::LocalTime localNow() override { return now; }
     std::uint32_t utcMs = 0;
-    std::uint32_t utcMillisecondsOfDay() override { return utcMs; }
+    std::uint32_t utcStep = 0; // how far the clock moves on at every reading
+    std::uint32_t utcMillisecondsOfDay() override {
+        const std::uint32_t now = utcMs;
+        utcMs += utcStep;
+        return now;
+    }
     std::wstring shortDate(const platform::LocalTime& t) override {
         wchar_t buffer[32];
         swprintf(buffer, 32, L"%02d.%02d.%04d", t.day, t.month, t.year);

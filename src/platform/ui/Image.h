@@ -1,0 +1,29 @@
+#pragma once
+#include "platform/ui/Controls.h"
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace vx::ui {
+
+// The mouse buttons held down at a press.
+struct MouseShift {
+    bool left = false;
+    bool right = false;
+};
+
+// A picture of width x height pixels, row by row from the top, each 0x00RRGGBB.
+struct ImageSpec : ControlSpec {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
+// A still picture drawn from the program's own pixels. A press of any mouse button reports the
+// buttons held down and the point within the picture.
+class Image : public Control {
+  public:
+    std::function<void(MouseShift, int x, int y)> onMouseDown;
+};
+
+} // namespace vx::ui

@@ -1,0 +1,294 @@
+#include "app/TForm1.h"
+#include "fakes/FakePlatform.h"
+#include "player/FolderImport.h"
+#include "player/MediaEngine.h"
+#include "player/RandomChoice.h"
+#include "player/TForm8.h"
+#include "player/TForm9.h"
+#include <gtest/gtest.h>
+
+using namespace vx;
+namespace mci = platform::mci;
+using Items = std::vector<std::wstring>;
+
+namespace {
+
+constexpr ui::MouseShift Left{true, false};
+constexpr ui::MouseShift Right{false, true};
+constexpr ui::MouseShift Both{true, true};
+constexpr int Prev = 12, Play = 30, Pause = 60, Stop = 80, Next = 100, Open = 130;
+
+struct PlayerWindow : ::testing::Test {
+    fakes::FakeMachine m;
+    Application* app = nullptr;
+    void SetUp() override { app = &m.start(); }
+    TForm8& player() { return *app->Form8; }
+    Playlist& list() { return *player().playlist; }
+    MediaEngine& engine() { return app->Form1->MediaPlayer1; }
+    fakes::FakeMci::Device* device() { return m.mci.device(engine().deviceId()); }
+    fakes::FakePopupMenu& menu() { return static_cast<fakes::FakePopupMenu&>(*player().PopupMenu1); }
+    std::wstring label() { return player().Label1->text(); }
+    // Tracks named t0.wav ... in C:\Music, each `ms` long.
+    void fill(int n, std::uint32_t ms = 30000) {
+        for (int i = 0; i < n; ++i) {
+            const std::wstring name = L"t" + std::to_wstring(i) + L".wav";
+            m.mci.lengths[name] = ms;
+            list().add(name, L"C:\\Music\\" + name);
+        }
+    }
+    std::wstring playing() { return device() ? device()->element : L""; }
+    void tick() { m.ui.fire([&] { player().Timer1Timer(); }); }
+    void press(ui::MouseShift shift, int x) { m.ui.fire([&] { player().Image1MouseDown(shift, x, 5); }); }
+    // Lets a track run out and the timer notice it.
+    void runOut() {
+        m.mci.advance(device()->length);
+        tick();
+    }
+};
+
+} // namespace
+
+TEST_F(PlayerWindow, LabelCountsTheRemainingTimeDownEverySecond) {
+    m.mci.lengths[L"long.mp3"] = 185000;
+    list().add(L"long.mp3", L"C:\\long.mp3");
+    player().PlayN(0);
+    EXPECT_EQ(label(), L"3:05");
+    m.mci.advance(1000);
+    tick();
+    EXPECT_EQ(label(), L"3:04");
+    m.mci.advance(1500);
+    tick();
+    EXPECT_EQ(label(), L"3:02") << "182.5 s left shows whole seconds";
+    EXPECT_EQ(playing(), L"long.mp3");
+
+    m.mci.lengths[L"hour.mp3"] = 61 * 60000;
+    list().add(L"hour.mp3", L"C:\\hour.mp3");
+    player().PlayN(1);
+    EXPECT_EQ(label(), L"61:00");
+    m.mci.advance(61 * 60000 - 59900);
+    tick();
+    EXPECT_EQ(label(), L"0:59");
+}
+
+TEST_F(PlayerWindow, TimerIsIdleWithoutADeviceAndWrapsAfterTheLastEntry) {
+    fill(3);
+    tick();
+    EXPECT_TRUE(m.mci.sent.empty()) << "no device: the tick asks nothing";
+
+    player().PlayN(1);
+    runOut();
+    EXPECT_EQ(playing(), L"t2.wav");
+    EXPECT_EQ(list().CurrentIndex, 2);
+    runOut();
+    EXPECT_EQ(playing(), L"t0.wav") << "after the last entry the first follows";
+    EXPECT_EQ(list().CurrentIndex, 0);
+    EXPECT_EQ(label(), L"0:30");
+    m.mci.advance(29000);
+    tick();
+    EXPECT_EQ(playing(), L"t0.wav") << "one second before the end nothing changes";
+}
+
+TEST_F(PlayerWindow, EmptiedOrShrunkPlaylistNeitherLoopsNorNamesNoEntry) {
+    fill(3);
+    player().PlayN(2);
+    list().remove(2);
+    list().remove(1);
+    runOut();
+    EXPECT_EQ(playing(), L"t0.wav") << "an index past the end wraps to the first entry";
+
+    list().clear();
+    runOut();
+    EXPECT_FALSE(engine().isOpen()) << "an empty playlist plays nothing";
+    tick();
+    EXPECT_TRUE(m.ui.errors.empty());
+
+    menu().items.at(std::size_t(player().N5)).checked = true;
+    EXPECT_EQ(player().nextIndex(), -1) << "random order does not spin on an empty list";
+}
+
+TEST_F(PlayerWindow, RandomDrawIsTheThirtyTwoBitGeneratorReseededEveryTime) {
+    std::uint32_t seed = 1000;
+    EXPECT_EQ(drawIndex(seed, 10), 3);
+    EXPECT_EQ(seed, 1631826825u);
+    seed = 123456;
+    EXPECT_EQ(drawIndex(seed, 7), 0);
+    EXPECT_EQ(seed, 179465025u);
+
+    // The same millisecond gives the same index: the loop waits for the clock to move on.
+    std::vector<std::uint32_t> readings;
+    std::uint32_t clock = 1000;
+    const int index = randomIndex([&] { readings.push_back(clock); return clock++; }, 10, 3);
+    EXPECT_NE(index, 3);
+    EXPECT_GT(readings.size(), 1u) << "1000 draws 3, the current index, so it draws again";
+}
+
+TEST_F(PlayerWindow, RandomOrderReplaysASingleEntryAndAlternatesBetweenTwo) {
+    m.ui.fire([&] { menu().items.at(std::size_t(player().N5)).onClick(); });
+    EXPECT_TRUE(player().randomOrder());
+    m.system.utcStep = 7;
+    fill(1);
+    player().PlayN(0);
+    runOut();
+    EXPECT_EQ(playing(), L"t0.wav");
+
+    fill(1);
+    std::vector<int> order;
+    for (int i = 0; i < 6; ++i) {
+        runOut();
+        order.push_back(list().CurrentIndex);
+    }
+    EXPECT_EQ(order, (std::vector<int>{1, 0, 1, 0, 1, 0}));
+
+    m.ui.fire([&] { menu().items.at(std::size_t(player().N5)).onClick(); });
+    EXPECT_FALSE(player().randomOrder()) << "the item flips its own check mark";
+}
+
+TEST_F(PlayerWindow, MenuItemsInOrderAndOpenPlateShowsItBesideTheFrame) {
+    Items captions;
+    for (auto& item : menu().items)
+        captions.push_back(item.caption);
+    EXPECT_EQ(captions, (Items{L"Открыть файл", L"Добавить файл", L"Открыть папку", L"Добавить папку", L"Сохранить",
+                               L"-", L"Случайно"}));
+    const Rect r = player().window().bounds();
+    press(Right, 116);
+    press(Left, Open);
+    press(Both, 148);
+    ASSERT_EQ(menu().popups.size(), 3u);
+    EXPECT_EQ(menu().popups[0], std::make_pair(r.left + r.width, r.top));
+
+    fill(1);
+    for (int x : {Prev, Play, Pause, Stop, Next})
+        press(Both, x);
+    EXPECT_TRUE(m.mci.sent.empty()) << "transport plates wait for a first track";
+    EXPECT_TRUE(m.ui.errors.empty());
+}
+
+TEST_F(PlayerWindow, TransportPlatesPlayPauseAndStopAtTheStart) {
+    fill(1);
+    player().PlayN(0);
+    m.mci.advance(5000);
+    press(Left, Pause);
+    EXPECT_EQ(device()->mode, mci::ModePause);
+    press(Right, Play);
+    EXPECT_EQ(device()->mode, mci::ModePlay);
+    press(Left, Stop);
+    EXPECT_EQ(device()->mode, mci::ModeStop);
+    EXPECT_EQ(device()->position, 0u);
+}
+
+TEST_F(PlayerWindow, PreviousAndNextSeekOnTheRightAndChangeTrackOnTheLeft) {
+    fill(3);
+    player().PlayN(0);
+    m.mci.advance(10000);
+    press(Right, Prev);
+    EXPECT_EQ(device()->position, 10000u) << "10000 ms or less: no step back";
+    m.mci.advance(2000);
+    press(Right, Prev);
+    EXPECT_EQ(device()->position, 2000u);
+    EXPECT_EQ(device()->mode, mci::ModePlay);
+
+    press(Left, Prev);
+    EXPECT_EQ(playing(), L"t2.wav") << "before the first comes the last";
+    press(Left, Next);
+    EXPECT_EQ(playing(), L"t0.wav");
+
+    m.mci.advance(20001);
+    press(Right, Next);
+    EXPECT_EQ(device()->position, 20001u) << "within the last 10 s: no step forward";
+    device()->position = 5000;
+    press(Right, Next);
+    EXPECT_EQ(device()->position, 15000u);
+
+    // Both buttons: the seek goes to the old track, then the next one opens.
+    const std::uint32_t old = engine().deviceId();
+    const std::size_t from = m.mci.sent.size();
+    press(Both, Next);
+    EXPECT_EQ(playing(), L"t1.wav");
+    bool seekedOld = false;
+    for (std::size_t i = from; i < m.mci.sent.size(); ++i)
+        if (m.mci.sent[i].message == mci::Seek) {
+            seekedOld = m.mci.sent[i].device == old && m.mci.sent[i].to == 25000;
+            break;
+        }
+    EXPECT_TRUE(seekedOld);
+
+    list().remove(2);
+    list().remove(1);
+    press(Left, Prev);
+    EXPECT_EQ(playing(), L"t0.wav") << "a current index past the end steps back to the last entry";
+}
+
+TEST_F(PlayerWindow, KeysSeekAndDeleteAndDoubleClickPlays) {
+    fill(3);
+    auto& box = static_cast<fakes::FakeListBox&>(*player().ListBox1);
+    box.selected = 1;
+    m.ui.fire([&] { player().ListBox1KeyDown(TForm8::VkLeft); });
+    m.ui.fire([&] { player().ListBox1KeyDown(TForm8::VkRight); });
+    EXPECT_TRUE(m.mci.sent.empty()) << "arrows with no device do nothing";
+
+    m.ui.fire([&] { player().ListBox1DblClick(); });
+    EXPECT_EQ(playing(), L"t1.wav");
+    EXPECT_EQ(list().CurrentIndex, 1);
+    m.mci.advance(12000);
+    m.ui.fire([&] { player().ListBox1KeyDown(TForm8::VkLeft); });
+    EXPECT_EQ(device()->position, 2000u);
+    m.ui.fire([&] { player().ListBox1KeyDown(TForm8::VkRight); });
+    EXPECT_EQ(device()->position, 12000u);
+    m.mci.advance(9000);
+    m.ui.fire([&] { player().ListBox1KeyDown(TForm8::VkRight); });
+    EXPECT_EQ(device()->position, 21000u) << "not within the last 10 s";
+
+    box.selected = -1;
+    m.ui.fire([&] { player().ListBox1KeyDown(TForm8::VkDelete); });
+    EXPECT_EQ(list().count(), 3);
+    box.selected = 1;
+    m.ui.fire([&] { player().ListBox1KeyDown(TForm8::VkDelete); });
+    EXPECT_EQ(box.items, (Items{L"t0.wav", L"t2.wav"}));
+    EXPECT_EQ(playing(), L"t1.wav") << "the deleted entry plays on";
+    EXPECT_EQ(list().CurrentIndex, 1);
+    runOut();
+    EXPECT_EQ(playing(), L"t0.wav") << "the advance counts from the unchanged index";
+    EXPECT_TRUE(m.ui.errors.empty());
+}
+
+TEST(MediaNames, ExtensionIsCutToFourCharactersAndComparedExactly) {
+    for (const wchar_t* name : {L"song.mp3", L"clip.avi", L"movie.mpeg", L"tune.midi", L"a.b.wav", L"x.mp3x"})
+        EXPECT_TRUE(isMediaName(name)) << std::string(name, name + wcslen(name));
+    for (const wchar_t* name : {L"cover.jpg", L"notes.txt", L"SONG.MP3", L"song.Mp3", L"mp3", L"song.mp", L"wav."})
+        EXPECT_FALSE(isMediaName(name)) << std::string(name, name + wcslen(name));
+}
+
+TEST_F(PlayerWindow, FolderImportReplacesOrAppendsInFileSystemOrder) {
+    m.files.folders[L"D:\\Songs"] = {{L"song.mp3"}, {L"cover.jpg"}, {L"Album.mp3", true}, {L"clip.avi"},
+                                     {L"notes.txt"}, {L"Sub", true}};
+    m.files.folders[L"D:\\Songs\\Sub"] = {{L"deep.mp3"}};
+    m.files.folders[L"C:"] = {{L"root.wav"}};
+    m.mci.lengths[L"song.mp3"] = 4000;
+    TForm9& dialog = *app->Form9;
+    auto& box = static_cast<fakes::FakeDirectoryListBox&>(*dialog.FolderList);
+    fill(1);
+
+    box.setDirectory(L"D:\\Songs");
+    dialog.AddMode = true;
+    m.ui.fire([&] { dialog.importSelected(); });
+    EXPECT_EQ(list().count(), 4);
+    EXPECT_EQ(list().path(3), L"D:\\Songs\\clip.avi");
+    EXPECT_TRUE(m.mci.sent.empty()) << "appending starts nothing";
+
+    dialog.AddMode = false;
+    m.ui.fire([&] { dialog.importSelected(); });
+    EXPECT_EQ(static_cast<fakes::FakeListBox&>(*player().ListBox1).items,
+              (Items{L"song.mp3", L"Album.mp3", L"clip.avi"}));
+    EXPECT_EQ(playing(), L"song.mp3");
+
+    box.setDirectory(L"C:\\");
+    m.ui.fire([&] { dialog.importSelected(); });
+    EXPECT_EQ(list().count(), 1);
+    EXPECT_EQ(list().path(0), L"C:\\root.wav") << "a drive root gets no second backslash";
+
+    box.setDirectory(L"E:\\Empty");
+    m.ui.fire([&] { dialog.importSelected(); });
+    EXPECT_TRUE(list().empty()) << "replace mode empties the list even when nothing is found";
+    EXPECT_EQ(playing(), L"root.wav") << "and the playing track goes on";
+    EXPECT_TRUE(m.ui.errors.empty());
+}

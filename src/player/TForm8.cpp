@@ -5,6 +5,7 @@
 #include "player/M3u.h"
 #include "player/MediaEngine.h"
 #include "player/RandomChoice.h"
+#include "player/SkinStrip.h"
 #include "player/TForm9.h"
 #include "player/TimeText.h"
 #include "tools/TForm3.h"
@@ -41,6 +42,15 @@ TForm8::TForm8(Application& app) : app_(app) {
     spec.clientHeight = 237;
     spec.background = ui::Colour::rgb(0, 0, 0);
     window_ = app.platform.ui.createForm(spec);
+
+    ui::ImageSpec strip;
+    strip.id = Image1Id;
+    strip.rect = {10, 8, skin::Width, skin::Height};
+    strip.width = skin::Width;
+    strip.height = skin::Height;
+    strip.pixels = drawSkinStrip();
+    Image1 = &window_->addImage(strip);
+    Image1->onMouseDown = [this](ui::MouseShift shift, int x, int y) { Image1MouseDown(shift, x, y); };
 
     ui::ControlSpec label{Label1Id, {168, 8, 24, 16}, font(13, ui::Colour::rgb(255, 255, 255))};
     Label1 = &window_->addLabel(label, L"0:00");

@@ -52,6 +52,7 @@ class TForm8 {
     void saveLastPlaylist();
     MediaEngine& engine();
 
+    ui::Image* Image1 = nullptr;
     ui::Label* Label1 = nullptr;
     ui::ListBox* ListBox1 = nullptr;
     ui::ListBox* PathList = nullptr;

@@ -16,6 +16,7 @@ TForm9::TForm9(Application& app) : app_(app) {
     spec.left = 279;
     spec.top = 145;
     window_ = app.platform.ui.createForm(spec);
+    window_->setBounds({279, 145, 225, 272}); // the outer size whatever the frame's thickness
 
     const std::wstring working = app.platform.files.currentDirectory();
 

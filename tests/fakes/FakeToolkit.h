@@ -221,6 +221,14 @@ class FakeDirectoryListBox : public ui::DirectoryListBox {
     std::set<std::wstring> unopenable;            // folders that fail to open (a drive not ready)
 };
 
+class FakeImage : public ui::Image {
+  public:
+    explicit FakeImage(const ui::ImageSpec& s) : spec(s) {}
+    WindowId handle() const override { return WindowId(5000 + spec.id); }
+    int id() const override { return spec.id; }
+    ui::ImageSpec spec;
+};
+
 class FakeForm : public ui::Form {
   public:
     FakeForm(FakeToolkit& toolkit, const ui::FormSpec& s);
@@ -282,6 +290,11 @@ class FakeForm : public ui::Form {
         return *directoryListBoxes.back();
     }
 
+    ui::Image& addImage(const ui::ImageSpec& spec) override {
+        images.push_back(std::make_unique<FakeImage>(spec));
+        return *images.back();
+    }
+
     FakeSpeedButton& speedButton(int controlId) const;
 
     FakeToolkit& toolkit;
@@ -305,6 +318,7 @@ class FakeForm : public ui::Form {
     std::vector<std::unique_ptr<FakeCheckBox>> checkBoxes;
     std::vector<std::unique_ptr<FakeDriveComboBox>> driveComboBoxes;
     std::vector<std::unique_ptr<FakeDirectoryListBox>> directoryListBoxes;
+    std::vector<std::unique_ptr<FakeImage>> images;
 };
 
 class FakeToolkit : public ui::Toolkit {

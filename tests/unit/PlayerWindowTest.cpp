@@ -3,6 +3,7 @@
 #include "player/FolderImport.h"
 #include "player/MediaEngine.h"
 #include "player/RandomChoice.h"
+#include "player/SkinStrip.h"
 #include "player/TForm8.h"
 #include "player/TForm9.h"
 #include <gtest/gtest.h>
@@ -291,4 +292,36 @@ TEST_F(PlayerWindow, FolderImportReplacesOrAppendsInFileSystemOrder) {
     EXPECT_TRUE(list().empty()) << "replace mode empties the list even when nothing is found";
     EXPECT_EQ(playing(), L"root.wav") << "and the playing track goes on";
     EXPECT_TRUE(m.ui.errors.empty());
+}
+
+TEST(SkinStrip, PlatesLieAtThePressRangesWithAGapBeforeOpen) {
+    const auto px = drawSkinStrip();
+    ASSERT_EQ(px.size(), std::size_t(skin::Width * skin::Height));
+    auto at = [&](int x, int y) { return px[std::size_t(y * skin::Width + x)]; };
+    // Each transport button carries a symbol of its own inside its range.
+    const int ranges[5][2] = {{0, 24}, {25, 47}, {48, 70}, {71, 93}, {94, 115}};
+    for (auto& r : ranges) {
+        int ink = 0;
+        for (int x = r[0] + 2; x <= r[1] - 2; ++x)
+            for (int y = 2; y < skin::Height - 2; ++y)
+                ink += at(x, y) == skin::Symbol;
+        EXPECT_GT(ink, 15) << r[0];
+    }
+    for (int y = 0; y < skin::Height; ++y) {
+        EXPECT_EQ(at(116, y), skin::Background);
+        EXPECT_EQ(at(117, y), skin::Background);
+    }
+    int letters = 0;
+    for (int x = 118; x < skin::Width; ++x)
+        for (int y = 0; y < skin::Height; ++y)
+            letters += at(x, y) == skin::Symbol;
+    EXPECT_GT(letters, 30) << "the OPEN plate carries its word";
+}
+
+TEST_F(PlayerWindow, StripPressesReachThePlates) {
+    auto& form = m.form(L"TForm8");
+    ASSERT_EQ(form.images.size(), 1u);
+    EXPECT_EQ(form.images[0]->spec.rect, (Rect{10, 8, 149, 18}));
+    m.ui.fire([&] { form.images[0]->onMouseDown(Right, 140, 3); });
+    EXPECT_EQ(menu().popups.size(), 1u);
 }

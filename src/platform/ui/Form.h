@@ -7,6 +7,7 @@
 #include "platform/ui/DirectoryListBox.h"
 #include "platform/ui/DriveComboBox.h"
 #include "platform/ui/ProgressBar.h"
+#include "platform/ui/Image.h"
 #include <functional>
 #include <string>
 
@@ -67,6 +68,7 @@ class Form {
     virtual CheckBox& addCheckBox(const CheckBoxSpec& spec) = 0;
     virtual DriveComboBox& addDriveComboBox(const DriveComboBoxSpec& spec) = 0;
     virtual DirectoryListBox& addDirectoryListBox(const DirectoryListBoxSpec& spec) = 0;
+    virtual Image& addImage(const ImageSpec& spec) = 0;
 
     std::function<void()> onShow;
     std::function<void()> onClose;

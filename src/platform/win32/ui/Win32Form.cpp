@@ -7,6 +7,7 @@
 #include "platform/win32/ui/Win32ListBox.h"
 #include "platform/win32/ui/Win32ProgressBar.h"
 #include "platform/win32/ui/Win32ToolBar.h"
+#include "platform/win32/ui/Win32Image.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <commctrl.h>
 
@@ -210,6 +211,11 @@ ui::CheckBox& Win32Form::addCheckBox(const ui::CheckBoxSpec& spec) {
 ui::DriveComboBox& Win32Form::addDriveComboBox(const ui::DriveComboBoxSpec& spec) {
     controls_.push_back(std::make_unique<Win32DriveComboBox>(*this, spec));
     return static_cast<ui::DriveComboBox&>(*controls_.back());
+}
+
+ui::Image& Win32Form::addImage(const ui::ImageSpec& spec) {
+    controls_.push_back(std::make_unique<Win32Image>(*this, spec));
+    return static_cast<ui::Image&>(*controls_.back());
 }
 
 ui::DirectoryListBox& Win32Form::addDirectoryListBox(const ui::DirectoryListBoxSpec& spec) {

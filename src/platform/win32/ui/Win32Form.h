@@ -42,6 +42,7 @@ class Win32Form : public WindowBase, public ui::Form {
     ui::CheckBox& addCheckBox(const ui::CheckBoxSpec& spec) override;
     ui::DriveComboBox& addDriveComboBox(const ui::DriveComboBoxSpec& spec) override;
     ui::DirectoryListBox& addDirectoryListBox(const ui::DirectoryListBoxSpec& spec) override;
+    ui::Image& addImage(const ui::ImageSpec& spec) override;
 
     // The main window: closing it destroys it and ends the message loop.
     void makeMain() { isMain_ = true; }

@@ -1,0 +1,30 @@
+#pragma once
+#include "platform/ui/Image.h"
+#include "platform/win32/ui/WindowBase.h"
+#include <vector>
+
+namespace vx::win32 {
+
+class Win32Form;
+
+// A child window that paints the program's pixels one to one and reports presses of any button.
+class Win32Image : public WindowBase, public ui::Image {
+  public:
+    Win32Image(Win32Form& form, const ui::ImageSpec& spec);
+    WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
+    int id() const override { return id_; }
+
+  protected:
+    LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  private:
+    void paint();
+
+    Win32Form& form_;
+    int id_;
+    int width_;
+    int height_;
+    std::vector<std::uint32_t> pixels_;
+};
+
+} // namespace vx::win32

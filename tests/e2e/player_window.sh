@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# The player window: a folder of short generated WAVs imported through "Открыть папку" plays its
+# first entry, the label counts down, the next entry follows by itself, and the OPEN plate's
+# menu sits just right of the window's frame. Presses go through real mouse input.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/wine-session.sh"
+source "$here/lib.sh"
+shots=${VX_SHOTS:-$VX_BUILD/screenshots}
+mkdir -p "$shots"
+
+vx_russian_locale
+vx_session_start
+trap vx_session_stop EXIT
+vx_desktop_start
+app="$WINEPREFIX/drive_c/Vextral"
+mkdir -p "$app"
+cp "$VX_BUILD/win/vextral.exe" "$app/"
+rm -f "$app"/*.wav "$app/Last.m3u"
+
+# Silent 8 kHz mono WAVs of the given seconds.
+make_wav() {
+    python3 - "$1" "$2" <<'PY'
+import struct, sys
+name, seconds = sys.argv[1], float(sys.argv[2])
+data = b"\x80" * int(8000 * seconds)
+with open(name, "wb") as f:
+    f.write(b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt ")
+    f.write(struct.pack("<IHHIIHH", 16, 1, 1, 8000, 8000, 1, 8))
+    f.write(b"data" + struct.pack("<I", len(data)) + data)
+PY
+}
+make_wav "$app/a.wav" 3
+make_wav "$app/b.wav" 2
+echo "not media" >"$app/notes.txt"
+
+show_player() {
+    local bar bx by panel px py pw ph
+    bar=$(vx_probe wait TForm1 20000 | clean)
+    read -r bx by _ _ <<<"$bar"
+    click_at $((bx + 12)) $((by + 11))
+    panel=$(vx_probe wait TForm3 5000 | clean)
+    read -r px py pw ph <<<"$panel"
+    click_at $((px + pw / 2)) $((py + ph - 11))
+    vx_probe wait TForm8 5000 >/dev/null
+}
+
+# The display list once entry $1 is selected, waiting up to 10 s for it.
+wait_selected() {
+    local items
+    for _ in $(seq 40); do
+        items=$(vx_probe items TForm8 8003 | clean)
+        [ "${items##*$'\n'}" = "selected $1" ] && break
+        sleep 0.25
+    done
+    echo "$items"
+}
+
+echo "player window: folder import and playing through"
+(cd "$app" && vx_desktop 'C:\Vextral\vextral.exe')
+show_player
+sleep 1
+read -r wx wy ww wh <<<"$(vx_probe wait TForm8 5000 | clean)"
+read -r sx sy _ _ <<<"$(vx_probe crect TForm8 8001 | clean)"
+check "strip found" test -n "$sx"
+click_at $((sx + 130)) $((sy + 9))
+popup=$(vx_probe popup 5000 | clean)
+read -r mx my _ _ <<<"$popup"
+check_eq "menu just right of the frame, level with its top" "$((wx + ww)) $wy" "$mx $my"
+import -window root "$shots/player_menu.png"
+# The third item, "Открыть папку".
+click_at $((mx + 30)) $((my + 2 * 19 + 9))
+read -r dx dy dw dh <<<"$(vx_probe wait TForm9 5000 | clean)"
+check_eq "import dialog outer size" "225 272" "$dw $dh"
+import -window root "$shots/player_import.png"
+read -r ox oy _ _ <<<"$(vx_probe crect TForm9 9003 | clean)"
+click_at $((ox + 40)) $((oy + 12))
+vx_probe gone TForm9 5000 >/dev/null
+sleep 1
+check_eq "media files listed in file-system order" $'a.wav\nb.wav\nselected 0' "$(vx_probe items TForm8 8003 | clean)"
+first=$(vx_probe control TForm8 8002 | clean)
+case "$first" in 0:0[123]) ok=1 ;; *) ok=0 ;; esac
+check "label counts the first entry's 3 s down: $first" test "$ok" = 1
+import -window root "$shots/player_playing.png"
+check_eq "second entry follows by itself" $'a.wav\nb.wav\nselected 1' "$(wait_selected 1)"
+check_eq "after the last the first again" $'a.wav\nb.wav\nselected 0' "$(wait_selected 0)"
+
+summary

@@ -52,6 +52,7 @@ TForm9::TForm9(Application& app) : app_(app) {
     cancel.isCancel = true;
     BitBtn2 = &window_->addButton(cancel);
     BitBtn2->onClick = [this] { BitBtn2Click(); };
+    window_->onDblClick = [this] { importSelected(); };
 }
 
 void TForm9::DriveComboBox1Change() {

@@ -85,4 +85,20 @@ import -window root "$shots/player_playing.png"
 check_eq "second entry follows by itself" $'a.wav\nb.wav\nselected 1' "$(wait_selected 1)"
 check_eq "after the last the first again" $'a.wav\nb.wav\nselected 0' "$(wait_selected 0)"
 
+echo "player window: append by a double-click on the dialog's background, then cancel"
+click_at $((sx + 130)) $((sy + 9))
+read -r mx my _ _ <<<"$(vx_probe popup 5000 | clean)"
+click_at $((mx + 30)) $((my + 3 * 19 + 9)) # "Добавить папку"
+vx_probe wait TForm9 5000 >/dev/null
+read -r ox oy _ _ <<<"$(vx_probe crect TForm9 9003 | clean)"
+xdotool mousemove $((ox + 100)) $((oy + 12)) click --repeat 2 --delay 80 1
+sleep 0.5
+check "dialog stays open after the double-click" eval "vx_probe wait TForm9 1000 >/dev/null"
+check_eq "double-click appended the folder's files" $'a.wav\nb.wav\na.wav\nb.wav' \
+    "$(vx_probe items TForm8 8003 | clean | head -4)"
+read -r cx cy _ _ <<<"$(vx_probe crect TForm9 9004 | clean)"
+click_at $((cx + 40)) $((cy + 12))
+vx_probe gone TForm9 5000 >/dev/null
+check_eq "cancel added nothing more" 5 "$(vx_probe items TForm8 8003 | clean | wc -l)"
+
 summary

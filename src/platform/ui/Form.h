@@ -72,6 +72,7 @@ class Form {
 
     std::function<void()> onShow;
     std::function<void()> onClose;
+    std::function<void()> onDblClick; // a left double-click on the window's own background
 };
 
 } // namespace vx::ui

@@ -38,7 +38,7 @@ DWORD exStyleFor(const ui::FormSpec& spec) {
 } // namespace
 
 Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& spec) : toolkit_(toolkit), spec_(spec) {
-    registerClass(spec.windowClass);
+    registerClass(spec.windowClass, CS_DBLCLKS);
     background_.reset(CreateSolidBrush(colourRef(spec.background)));
     DWORD style = styleFor(spec.frame);
     DWORD exStyle = exStyleFor(spec);
@@ -284,6 +284,12 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         for (auto& timer : timers_)
             static_cast<Win32Timer&>(*timer).fire(UINT_PTR(wParam));
         return 0;
+    case WM_LBUTTONDBLCLK:
+        if (onDblClick) {
+            toolkit_.dispatch(onDblClick);
+            return 0;
+        }
+        break;
     default: break;
     }
     return WindowBase::onMessage(message, wParam, lParam);

@@ -1,0 +1,92 @@
+// Folder import figures under Wine: the media files of a folder of 10,000 media files and
+// 10,000 other files found and put into both list boxes in replace mode, beside a plain
+// enumeration of the same folder.
+//   import_bench RUNS  ->  "import_ms list_ms entries" (medians)
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32System.h"
+#include "platform/win32/ui/Win32Toolkit.h"
+#include "player/FolderImport.h"
+#include "player/Playlist.h"
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace {
+
+double nowMs() {
+    LARGE_INTEGER f, c;
+    QueryPerformanceFrequency(&f);
+    QueryPerformanceCounter(&c);
+    return double(c.QuadPart) * 1000.0 / double(f.QuadPart);
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// Fills the folder once: a run after the first finds it ready.
+void makeFolder(const std::wstring& folder) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    const wchar_t* kinds[] = {L".mp3", L".txt"};
+    for (int i = 0; i < 10000; ++i)
+        for (const wchar_t* kind : kinds) {
+            const std::wstring name = folder + L"\\Track " + std::to_wstring(i) + kind;
+            HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+            if (h != INVALID_HANDLE_VALUE)
+                CloseHandle(h);
+        }
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const int runs = argc > 1 ? _wtoi(argv[1]) : 5;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"vx_bench_import";
+    makeFolder(folder);
+
+    vx::win32::Win32Files files;
+    vx::win32::Win32System system;
+    vx::win32::Win32Toolkit toolkit(L"Vextral bench");
+    vx::ui::FormSpec spec;
+    spec.windowClass = L"TForm8";
+    spec.clientWidth = 207;
+    spec.clientHeight = 237;
+    auto form = toolkit.createForm(spec);
+    vx::ui::ListBoxSpec shown;
+    shown.id = 8003;
+    shown.rect = {2, 35, 204, 199};
+    auto& display = form->addListBox(shown);
+    vx::ui::ListBoxSpec hidden;
+    hidden.id = 8004;
+    hidden.visible = false;
+    auto& paths = form->addListBox(hidden);
+    form->show();
+    vx::Playlist playlist(display, paths, files, system, std::wstring(temp));
+
+    std::vector<double> import, list;
+    for (int r = 0; r < runs; ++r) {
+        double t0 = nowMs();
+        auto plain = files.list(folder);
+        double t1 = nowMs();
+        playlist.clear();
+        auto found = vx::findMedia(files, folder);
+        playlist.addMany(found.titles, found.paths);
+        double t2 = nowMs();
+        list.push_back(t1 - t0);
+        import.push_back(t2 - t1);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&msg);
+    }
+    if (playlist.count() != 10000 || display.count() != 10000) {
+        std::fprintf(stderr, "wrong count %d\n", playlist.count());
+        return 1;
+    }
+    std::printf("%.1f %.1f %d\n", median(import), median(list), playlist.count());
+    return 0;
+}

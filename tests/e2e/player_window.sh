@@ -85,6 +85,21 @@ import -window root "$shots/player_playing.png"
 check_eq "second entry follows by itself" $'a.wav\nb.wav\nselected 1' "$(wait_selected 1)"
 check_eq "after the last the first again" $'a.wav\nb.wav\nselected 0' "$(wait_selected 0)"
 
+echo "player window: random order with two entries, and playing on while hidden"
+click_at $((sx + 130)) $((sy + 9))
+vx_probe popup 5000 >/dev/null
+xdotool key Up Return # the last item, "Случайно"
+sleep 0.5
+check_eq "random order: the other entry follows" $'a.wav\nb.wav\nselected 1' "$(wait_selected 1)"
+check_eq "random order: and back" $'a.wav\nb.wav\nselected 0' "$(wait_selected 0)"
+read -r px py pw ph <<<"$(vx_probe wait TForm3 5000 | clean)"
+click_at $((px + pw / 2)) $((py + ph - 11)) # the panel's player button hides the window
+check_eq "hidden: the next entry still follows" $'a.wav\nb.wav\nselected 1' "$(wait_selected 1)"
+import -window root "$shots/player_hidden.png"
+click_at $((px + pw / 2)) $((py + ph - 11))
+vx_probe wait TForm8 5000 >/dev/null
+sleep 0.5
+
 echo "player window: append by a double-click on the dialog's background, then cancel"
 click_at $((sx + 130)) $((sy + 9))
 read -r mx my _ _ <<<"$(vx_probe popup 5000 | clean)"

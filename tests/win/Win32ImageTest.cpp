@@ -1,0 +1,45 @@
+#include "platform/win32/ui/Win32Toolkit.h"
+#include "player/SkinStrip.h"
+#include <gtest/gtest.h>
+#include <windows.h>
+
+using namespace vx;
+
+// The strip paints its pixels one to one and reports which buttons were held at a press.
+TEST(Win32Image, PaintsThePixelsAndReportsPressesWithTheButtonsHeld) {
+    win32::Win32Toolkit toolkit(L"Vextral image test");
+    ui::FormSpec spec;
+    spec.windowClass = L"TImageTestForm";
+    spec.clientWidth = 207;
+    spec.clientHeight = 60;
+    spec.background = ui::Colour::rgb(0, 0, 0);
+    auto form = toolkit.createForm(spec);
+    ui::ImageSpec strip;
+    strip.id = 8001;
+    strip.rect = {10, 8, skin::Width, skin::Height};
+    strip.width = skin::Width;
+    strip.height = skin::Height;
+    strip.pixels = drawSkinStrip();
+    auto& image = form->addImage(strip);
+    std::vector<std::tuple<bool, bool, int, int>> presses;
+    image.onMouseDown = [&](ui::MouseShift s, int x, int y) { presses.emplace_back(s.left, s.right, x, y); };
+    form->show();
+    HWND hwnd = reinterpret_cast<HWND>(image.handle());
+    UpdateWindow(hwnd);
+
+    HDC dc = GetDC(hwnd);
+    for (int x : {1, 5, 116, 130}) {
+        const std::uint32_t want = strip.pixels[std::size_t(9 * skin::Width + x)];
+        const COLORREF got = GetPixel(dc, x, 9);
+        EXPECT_EQ(got, RGB((want >> 16) & 0xFF, (want >> 8) & 0xFF, want & 0xFF)) << x;
+    }
+    ReleaseDC(hwnd, dc);
+
+    SendMessageW(hwnd, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(100, 4));
+    SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 17));
+    SendMessageW(hwnd, WM_MBUTTONDOWN, MK_MBUTTON, MAKELPARAM(130, 0));
+    ASSERT_EQ(presses.size(), 3u);
+    EXPECT_EQ(presses[0], std::make_tuple(true, true, 100, 4));
+    EXPECT_EQ(presses[1], std::make_tuple(true, false, 12, 17));
+    EXPECT_EQ(presses[2], std::make_tuple(false, false, 130, 0));
+}

@@ -60,8 +60,10 @@ std::wstring resolve(std::wstring_view line, const std::wstring& playlistName) {
             root = std::wstring(1, playlistName[0]) + L":";
         return root + std::wstring(line);
     }
-    if (line.find(L':') != std::wstring_view::npos)
-        return std::wstring(line); // a drive, or a URL
+    // A drive, or a URL. A path line that begins with "#" (it follows a title) is relative even
+    // with a ":" in it: stored as written it would read back as a title after a save.
+    if (line.find(L':') != std::wstring_view::npos && line[0] != L'#')
+        return std::wstring(line);
     return paths::folderOf(playlistName) + std::wstring(line);
 }
 
@@ -113,7 +115,8 @@ Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playli
             out.titles.push_back(field(cut == View::npos ? line : line.substr(cut + 1)));
         }
         const bool asWritten = line.size() >= 2 && line[0] == Char('\\') && line[1] == Char('\\');
-        const bool complete = asWritten || (line[0] != Char('\\') && line.find(Char(':')) != View::npos);
+        const bool complete = asWritten || (line[0] != Char('\\') && line[0] != Char('#') &&
+                                            line.find(Char(':')) != View::npos);
         out.paths.push_back(complete ? field(line) : resolve(field(line), playlistName));
         titlePending = false;
     }

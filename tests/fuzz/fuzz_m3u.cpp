@@ -1,0 +1,29 @@
+// Arbitrary bytes as a playlist file, read as ANSI and as UTF-8: the two lists always stay in
+// step, every title line's title comes from the title rule, and what is read saves and reads
+// back to the same paths.
+#include "fakes/FakeSystem.h"
+#include "player/M3u.h"
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static vx::fakes::FakeSystem system;
+    std::vector<std::uint8_t> bytes(data, data + size);
+    for (const wchar_t* name : {L"E:\\Lists\\x.m3u", L"E:\\Lists\\x.m3u8"}) {
+        auto entries = vx::m3u::read(bytes, name, system);
+        if (entries.titles.size() != entries.paths.size())
+            __builtin_trap();
+        for (const auto& p : entries.paths)
+            if (p.empty())
+                __builtin_trap();
+        auto saved = vx::m3u::encode(entries.paths, system);
+        auto again = vx::m3u::read(saved, name, system);
+        if (again.paths.size() != entries.paths.size())
+            __builtin_trap();
+    }
+    std::wstring line(reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size);
+    std::wstring title = vx::m3u::GetTitle(line);
+    if (title.size() > line.size())
+        __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,22 @@
+#include "fakes/FakeSystem.h"
+#include "player/M3u.h"
+#include <gtest/gtest.h>
+
+using namespace vx;
+
+namespace {
+std::vector<std::uint8_t> bytes(const std::string& s) { return {s.begin(), s.end()}; }
+} // namespace
+
+// Found by fuzzing: the path line after a title may itself begin with "#"; stored as written
+// it came back as a title after a save, and the entry was lost.
+TEST(M3uRoundTrip, PathLineBeginningWithHashSurvivesSaveAndReload) {
+    fakes::FakeSystem system;
+    const std::wstring name = L"E:\\Lists\\x.m3u";
+    auto entries = m3u::read(bytes("#title\r\n#C:\\a.mp3\r\nD:\\b.mp3\r\n"), name, system);
+    ASSERT_EQ(entries.paths.size(), 2u);
+    EXPECT_EQ(entries.titles[0], L"title");
+    EXPECT_EQ(entries.paths[0], L"E:\\Lists\\#C:\\a.mp3");
+    auto again = m3u::read(m3u::encode(entries.paths, system), name, system);
+    EXPECT_EQ(again.paths, entries.paths);
+}

@@ -23,7 +23,7 @@ stop_writer() {
         kill -0 "$1" 2>/dev/null || break
         sleep 0.05
     done
-    wait "$1" 2>/dev/null
+    { wait "$1"; } 2>/dev/null
 }
 
 echo "torn files: $kills kills"

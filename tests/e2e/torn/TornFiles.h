@@ -35,7 +35,7 @@ inline platform::Image picture(int version) {
             auto* p = &image.bits[std::size_t(y * image.stride + x * 3)];
             p[0] = std::uint8_t(version);
             p[1] = std::uint8_t(version >> 8);
-            p[2] = 0x5A;
+            p[2] = std::uint8_t(version >> 16);
         }
     return image;
 }

@@ -33,7 +33,7 @@ int versionOfPlaylist(const std::vector<std::uint8_t>& bytes, vx::platform::Syst
 int versionOfPicture(const std::vector<std::uint8_t>& bytes) {
     if (bytes.size() < 57)
         return -1;
-    const int version = bytes[54] | (bytes[55] << 8);
+    const int version = bytes[54] | (bytes[55] << 8) | (bytes[56] << 16);
     return bytes == vx::bmp::fileBytes(vx::torn::picture(version)) ? version : -1;
 }
 

@@ -5,16 +5,8 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
-shots=${VX_SHOTS:-$VX_BUILD/screenshots}
-mkdir -p "$shots"
-
-vx_russian_locale
-vx_session_start
-trap vx_session_stop EXIT
-vx_desktop_start
-app="$WINEPREFIX/drive_c/Vextral"
+vx_e2e_start
 mkdir -p "$app/Docs" "$app/Музыка"
-cp "$VX_BUILD/win/vextral.exe" "$app/"
 
 # Dirs.vxl records: a length byte, then 100 bytes of text in code page 1251.
 records() { # records TEXT... > bytes on stdout

@@ -42,3 +42,18 @@ reg_value() {
 
 # Click at a screen point of the Wine desktop (the desktop fills the X screen at 0, 0).
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.3; }
+
+# The usual start of an end-to-end script: a fresh Wine session in the Russian locale, the
+# "shell" desktop with its taskbar, and vextral.exe copied to C:\Vextral ($app). Screenshots go
+# to $shots.
+vx_e2e_start() {
+    shots=${VX_SHOTS:-$VX_BUILD/screenshots}
+    mkdir -p "$shots"
+    vx_russian_locale
+    vx_session_start
+    trap vx_session_stop EXIT
+    vx_desktop_start
+    app="$WINEPREFIX/drive_c/Vextral"
+    mkdir -p "$app"
+    cp "$VX_BUILD/win/vextral.exe" "$app/"
+}

@@ -6,16 +6,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
-shots=${VX_SHOTS:-$VX_BUILD/screenshots}
-mkdir -p "$shots"
-
-vx_russian_locale
-vx_session_start
-trap vx_session_stop EXIT
-vx_desktop_start
-app="$WINEPREFIX/drive_c/Vextral"
-mkdir -p "$app"
-cp "$VX_BUILD/win/vextral.exe" "$app/"
+vx_e2e_start
 rm -f "$app"/*.wav "$app/Last.m3u"
 
 # Silent 8 kHz mono WAVs of the given seconds.

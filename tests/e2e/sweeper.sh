@@ -6,16 +6,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
-shots=${VX_SHOTS:-$VX_BUILD/screenshots}
-mkdir -p "$shots"
-
-vx_russian_locale
-vx_session_start
-trap vx_session_stop EXIT
-vx_desktop_start
-app="$WINEPREFIX/drive_c/Vextral"
-mkdir -p "$app"
-cp "$VX_BUILD/win/vextral.exe" "$app/"
+vx_e2e_start
 cp "$VX_BUILD/win/tests/e2e/fixture/vxwindows.exe" "$WINEPREFIX/drive_c/"
 fixture() { wine "$VX_BUILD/win/tests/e2e/fixture/vxwindows.exe" "$@" | clean; }
 # "exists visible iconic" of a window class, and the WM_CLOSE requests a fixture window saw.

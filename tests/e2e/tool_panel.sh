@@ -5,16 +5,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
-shots=${VX_SHOTS:-$VX_BUILD/screenshots}
-mkdir -p "$shots"
-
-vx_russian_locale
-vx_session_start
-trap vx_session_stop EXIT
-vx_desktop_start
-app="$WINEPREFIX/drive_c/Vextral"
-mkdir -p "$app"
-cp "$VX_BUILD/win/vextral.exe" "$app/"
+vx_e2e_start
 wine reg add 'HKCU\Control Panel\Desktop' /v ScreenSaveActive /t REG_SZ /d 1 /f >/dev/null 2>&1
 
 # Wine's message trace of the program shows what it posts: the screen saver request is a

@@ -52,11 +52,11 @@ int wmain(int argc, wchar_t** argv) {
     vx::win32::Win32Files files;
     vx::win32::Win32System system;
     vx::win32::Win32Toolkit toolkit(L"Vextral bench");
-    vx::ui::FormSpec spec;
-    spec.windowClass = L"TForm8";
-    spec.clientWidth = 207;
-    spec.clientHeight = 237;
-    auto form = toolkit.createForm(spec);
+    vx::ui::FormSpec params;
+    params.windowClass = L"TForm8";
+    params.clientWidth = 207;
+    params.clientHeight = 237;
+    auto form = toolkit.createForm(params);
     vx::ui::ListBoxSpec shown;
     shown.id = 8003;
     shown.rect = {2, 35, 204, 199};

@@ -53,11 +53,11 @@ int wmain(int argc, wchar_t** argv) {
     const auto bytes = playlistBytes(100000);
     files.writeAll(source, bytes);
 
-    vx::ui::FormSpec spec;
-    spec.windowClass = L"TForm8";
-    spec.clientWidth = 207;
-    spec.clientHeight = 237;
-    auto form = toolkit.createForm(spec);
+    vx::ui::FormSpec params;
+    params.windowClass = L"TForm8";
+    params.clientWidth = 207;
+    params.clientHeight = 237;
+    auto form = toolkit.createForm(params);
     vx::ui::ListBoxSpec shown;
     shown.id = 8003;
     shown.rect = {2, 35, 204, 199};

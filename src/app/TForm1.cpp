@@ -13,16 +13,16 @@ constexpr wchar_t ShutdownQuestion[] = L"Вы действительно хот�
 } // namespace
 
 TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm1";
-    spec.caption = L"Form1";
-    spec.frame = ui::Frame::None;
-    spec.clientWidth = 285;
-    spec.clientHeight = 95;
-    spec.left = 342;
-    spec.top = 282;
-    spec.topmost = true;
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm1";
+    params.caption = L"Form1";
+    params.frame = ui::Frame::None;
+    params.clientWidth = 285;
+    params.clientHeight = 95;
+    params.left = 342;
+    params.top = 282;
+    params.topmost = true;
+    window_ = app.platform.ui.createForm(params);
     MediaPlayer1.setNotifyWindow(window_->handle());
 
     SpeedButton2 = &window_->addSpeedButton({1002, {0, 0, 25, 22}, {}});

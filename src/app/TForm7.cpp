@@ -4,15 +4,15 @@
 namespace vx {
 
 TForm7::TForm7(Application& app) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm7";
-    spec.caption = L"О программе";
-    spec.frame = ui::Frame::Dialog;
-    spec.clientWidth = 182;
-    spec.clientHeight = 138;
-    spec.left = 192;
-    spec.top = 107;
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm7";
+    params.caption = L"О программе";
+    params.frame = ui::Frame::Dialog;
+    params.clientWidth = 182;
+    params.clientHeight = 138;
+    params.left = 192;
+    params.top = 107;
+    window_ = app.platform.ui.createForm(params);
 
     ui::Font title{L"Times New Roman", 19, true, ui::Colour::rgb(0, 0, 0)};
     ui::Font author{L"Times New Roman", 13, false, ui::Colour::rgb(0, 0, 0)};

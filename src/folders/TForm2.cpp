@@ -8,15 +8,15 @@
 namespace vx {
 
 TForm2::TForm2(Application& app) : app_(app) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm2";
-    spec.caption = L"Открыть";
-    spec.frame = ui::Frame::Dialog;
-    spec.clientWidth = 116;
-    spec.clientHeight = 88;
-    spec.topmost = true;
-    spec.background = ui::Colour::system(ui::syscolour::ActiveBorder);
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm2";
+    params.caption = L"Открыть";
+    params.frame = ui::Frame::Dialog;
+    params.clientWidth = 116;
+    params.clientHeight = 88;
+    params.topmost = true;
+    params.background = ui::Colour::system(ui::syscolour::ActiveBorder);
+    window_ = app.platform.ui.createForm(params);
     window_->onClose = [this] { FormClose(); };
 
     ui::ProgressBarSpec bar;

@@ -8,15 +8,15 @@
 namespace vx {
 
 TForm4::TForm4(Application& app) : app_(app) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm4";
-    spec.caption = L"Открыть папку";
-    spec.frame = ui::Frame::Dialog;
-    spec.clientWidth = 295;
-    spec.clientHeight = 153;
-    spec.topmost = true;
-    spec.background = ui::Colour::rgb(160, 160, 164);
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm4";
+    params.caption = L"Открыть папку";
+    params.frame = ui::Frame::Dialog;
+    params.clientWidth = 295;
+    params.clientHeight = 153;
+    params.topmost = true;
+    params.background = ui::Colour::rgb(160, 160, 164);
+    window_ = app.platform.ui.createForm(params);
     window_->onShow = [this] { FormShow(); };
     window_->onClose = [this] { FormClose(); };
 

@@ -7,14 +7,14 @@
 namespace vx {
 
 TForm5::TForm5(Application& app) : app_(app) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm5";
-    spec.caption = L"Добавить папку";
-    spec.frame = ui::Frame::Dialog;
-    spec.clientWidth = 169;
-    spec.clientHeight = 153;
-    spec.background = ui::Colour::rgb(160, 160, 164);
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm5";
+    params.caption = L"Добавить папку";
+    params.frame = ui::Frame::Dialog;
+    params.clientWidth = 169;
+    params.clientHeight = 153;
+    params.background = ui::Colour::rgb(160, 160, 164);
+    window_ = app.platform.ui.createForm(params);
     window_->onClose = [this] { FormClose(); };
 
     const std::wstring working = app.platform.files.currentDirectory();

@@ -34,14 +34,14 @@ std::wstring currentFolderOf(const std::wstring& path) {
 } // namespace
 
 TForm8::TForm8(Application& app) : app_(app) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm8";
-    spec.caption = L"Плеер";
-    spec.frame = ui::Frame::Dialog;
-    spec.clientWidth = 207;
-    spec.clientHeight = 237;
-    spec.background = ui::Colour::rgb(0, 0, 0);
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm8";
+    params.caption = L"Плеер";
+    params.frame = ui::Frame::Dialog;
+    params.clientWidth = 207;
+    params.clientHeight = 237;
+    params.background = ui::Colour::rgb(0, 0, 0);
+    window_ = app.platform.ui.createForm(params);
 
     ui::ImageSpec strip;
     strip.id = Image1Id;

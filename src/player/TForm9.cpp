@@ -7,15 +7,15 @@
 namespace vx {
 
 TForm9::TForm9(Application& app) : app_(app) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm9";
-    spec.caption = L"Vextral";
-    spec.frame = ui::Frame::Sizeable;
-    spec.clientWidth = 209; // outer 225 x 272 with the sizeable frame
-    spec.clientHeight = 234;
-    spec.left = 279;
-    spec.top = 145;
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm9";
+    params.caption = L"Vextral";
+    params.frame = ui::Frame::Sizeable;
+    params.clientWidth = 209; // outer 225 x 272 with the sizeable frame
+    params.clientHeight = 234;
+    params.left = 279;
+    params.top = 145;
+    window_ = app.platform.ui.createForm(params);
     window_->setBounds({279, 145, 225, 272}); // the outer size whatever the frame's thickness
 
     const std::wstring working = app.platform.files.currentDirectory();

@@ -5,21 +5,21 @@ namespace vx {
 
 // The screenshot save dialog of the tool panel.
 inline ui::FileDialogSpec screenshotDialogSpec() {
-    ui::FileDialogSpec spec;
-    spec.filter = L"Bitmaps (*.bmp)|*.bmp";
-    spec.defaultExtension = L"bmp";
-    spec.initialDirectory = L"C:\\";
-    spec.fileName = L"Ris1";
-    spec.picturePreview = true;
-    return spec;
+    ui::FileDialogSpec params;
+    params.filter = L"Bitmaps (*.bmp)|*.bmp";
+    params.defaultExtension = L"bmp";
+    params.initialDirectory = L"C:\\";
+    params.fileName = L"Ris1";
+    params.picturePreview = true;
+    return params;
 }
 
 // The media open dialog of the tool panel, used by the player's file commands.
 inline ui::FileDialogSpec mediaOpenDialogSpec() {
-    ui::FileDialogSpec spec;
-    spec.filter = L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;|Wav|*.Wav|Midi|*.mid|"
+    ui::FileDialogSpec params;
+    params.filter = L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;|Wav|*.Wav|Midi|*.mid|"
                   L"All Files|*.*|Winamp Playlists|*.m3u|MP3|*.mp3";
-    return spec;
+    return params;
 }
 
 } // namespace vx

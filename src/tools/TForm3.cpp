@@ -5,13 +5,13 @@
 namespace vx {
 
 TForm3::TForm3(Application& app) : Sweeper(app), Tray(app), app_(app) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm3";
-    spec.caption = L"Form3";
-    spec.frame = ui::Frame::None;
-    spec.clientWidth = ToolBarWidth;
-    spec.clientHeight = ToolBarHeight;
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm3";
+    params.caption = L"Form3";
+    params.frame = ui::Frame::None;
+    params.clientWidth = ToolBarWidth;
+    params.clientHeight = ToolBarHeight;
+    window_ = app.platform.ui.createForm(params);
 
     ui::ToolBarSpec bar;
     bar.id = ToolBarId;

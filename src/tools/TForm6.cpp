@@ -6,15 +6,15 @@
 namespace vx {
 
 TForm6::TForm6(Application& app) : app_(app) {
-    ui::FormSpec spec;
-    spec.windowClass = L"TForm6";
-    spec.caption = L"Настройка";
-    spec.frame = ui::Frame::Dialog;
-    spec.clientWidth = 213;
-    spec.clientHeight = 119;
-    spec.left = 413;
-    spec.top = 292;
-    window_ = app.platform.ui.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TForm6";
+    params.caption = L"Настройка";
+    params.frame = ui::Frame::Dialog;
+    params.clientWidth = 213;
+    params.clientHeight = 119;
+    params.left = 413;
+    params.top = 292;
+    window_ = app.platform.ui.createForm(params);
     window_->onShow = [this] { FormShow(); };
 
     // Created in tab order: the box, "Закрыть", "Применить", the picker.

@@ -17,16 +17,16 @@ class FakeToolkit;
 // toolkit's error guard, as the real dispatcher does.
 class FakeSpeedButton : public ui::SpeedButton {
   public:
-    explicit FakeSpeedButton(const ui::ControlSpec& s) : spec(s) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
+    explicit FakeSpeedButton(const ui::ControlSpec& s) : params(s) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
     void setGlyph(ui::Glyph g) override { glyph_ = g; }
     ui::Glyph glyph() const override { return glyph_; }
     void setHint(const std::wstring& h) override { hint_ = h; }
     std::wstring hint() const override { return hint_; }
     void setPopupMenu(ui::PopupMenu* m) override { popup = m; }
 
-    ui::ControlSpec spec;
+    ui::ControlSpec params;
     ui::PopupMenu* popup = nullptr;
 
   private:
@@ -36,12 +36,12 @@ class FakeSpeedButton : public ui::SpeedButton {
 
 class FakeLabel : public ui::Label {
   public:
-    FakeLabel(const ui::ControlSpec& s, std::wstring t) : spec(s), text_(std::move(t)) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
+    FakeLabel(const ui::ControlSpec& s, std::wstring t) : params(s), text_(std::move(t)) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
     void setText(const std::wstring& t) override { text_ = t; }
     std::wstring text() const override { return text_; }
-    ui::ControlSpec spec;
+    ui::ControlSpec params;
 
   private:
     std::wstring text_;
@@ -49,9 +49,9 @@ class FakeLabel : public ui::Label {
 
 class FakeListBox : public ui::ListBox {
   public:
-    explicit FakeListBox(const ui::ListBoxSpec& s) : spec(s) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
+    explicit FakeListBox(const ui::ListBoxSpec& s) : params(s) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
     void addItem(const std::wstring& t) override { items.push_back(t); }
     void addItems(const std::vector<std::wstring>& t) override { items.insert(items.end(), t.begin(), t.end()); }
     void deleteItem(int i) override {
@@ -72,19 +72,19 @@ class FakeListBox : public ui::ListBox {
     int selectedIndex() const override { return selected; }
     void setSelectedIndex(int i) override { selected = (i >= 0 && i < count()) ? i : -1; }
 
-    ui::ListBoxSpec spec;
+    ui::ListBoxSpec params;
     std::vector<std::wstring> items;
     int selected = -1;
 };
 
 class FakeButton : public ui::Button {
   public:
-    explicit FakeButton(const ui::ButtonSpec& s) : spec(s) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
-    void setText(const std::wstring& t) override { spec.text = t; }
-    std::wstring text() const override { return spec.text; }
-    ui::ButtonSpec spec;
+    explicit FakeButton(const ui::ButtonSpec& s) : params(s) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
+    void setText(const std::wstring& t) override { params.text = t; }
+    std::wstring text() const override { return params.text; }
+    ui::ButtonSpec params;
 };
 
 class FakePopupMenu : public ui::PopupMenu {
@@ -120,33 +120,33 @@ class FakeTimer : public ui::Timer {
 
 class FakeToolButton : public ui::ToolButton {
   public:
-    FakeToolButton(const ui::ToolButtonSpec& s, int index) : spec(s), row(index) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
-    ui::Glyph glyph() const override { return spec.glyph; }
-    std::wstring hint() const override { return spec.hint; }
-    ui::ToolButtonSpec spec;
+    FakeToolButton(const ui::ToolButtonSpec& s, int index) : params(s), row(index) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
+    ui::Glyph glyph() const override { return params.glyph; }
+    std::wstring hint() const override { return params.hint; }
+    ui::ToolButtonSpec params;
     int row; // the button's place in the column, from the top
 };
 
 class FakeToolBar : public ui::ToolBar {
   public:
-    explicit FakeToolBar(const ui::ToolBarSpec& s) : spec(s) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
+    explicit FakeToolBar(const ui::ToolBarSpec& s) : params(s) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
     ui::ToolButton& addButton(const ui::ToolButtonSpec& s) override {
         buttons.push_back(std::make_unique<FakeToolButton>(s, int(buttons.size())));
         return *buttons.back();
     }
-    ui::ToolBarSpec spec;
+    ui::ToolBarSpec params;
     std::vector<std::unique_ptr<FakeToolButton>> buttons;
 };
 
 class FakeProgressBar : public ui::ProgressBar {
   public:
-    explicit FakeProgressBar(const ui::ProgressBarSpec& s) : spec(s) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
+    explicit FakeProgressBar(const ui::ProgressBarSpec& s) : params(s) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
     void setMax(int m) override { max_ = m; }
     int max() const override { return max_; }
     void setPosition(int p) override { position_ = p < 0 ? 0 : (p > max_ ? max_ : p); }
@@ -154,7 +154,7 @@ class FakeProgressBar : public ui::ProgressBar {
     void setHint(const std::wstring& h) override { hint_ = h; }
     std::wstring hint() const override { return hint_; }
     void repaint() override { ++repaints; }
-    ui::ProgressBarSpec spec;
+    ui::ProgressBarSpec params;
     int repaints = 0;
 
   private:
@@ -165,12 +165,12 @@ class FakeProgressBar : public ui::ProgressBar {
 
 class FakeCheckBox : public ui::CheckBox {
   public:
-    explicit FakeCheckBox(const ui::CheckBoxSpec& s) : spec(s) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
+    explicit FakeCheckBox(const ui::CheckBoxSpec& s) : params(s) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
     void setChecked(bool c) override { checked_ = c; }
     bool checked() const override { return checked_; }
-    ui::CheckBoxSpec spec;
+    ui::CheckBoxSpec params;
 
   private:
     bool checked_ = false;
@@ -178,9 +178,9 @@ class FakeCheckBox : public ui::CheckBox {
 
 class FakeDriveComboBox : public ui::DriveComboBox {
   public:
-    explicit FakeDriveComboBox(const ui::DriveComboBoxSpec& s) : spec(s), selection(s.entries, s.workingDrive) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
+    explicit FakeDriveComboBox(const ui::DriveComboBoxSpec& s) : params(s), selection(s.entries, s.workingDrive) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
     wchar_t drive() const override { return selection.drive(); }
     void setDrive(wchar_t letter) override {
         if (selection.setDrive(letter) && onChange)
@@ -194,15 +194,15 @@ class FakeDriveComboBox : public ui::DriveComboBox {
         if (selection.pick(index) && onChange)
             onChange();
     }
-    ui::DriveComboBoxSpec spec;
+    ui::DriveComboBoxSpec params;
     ui::DriveSelection selection;
 };
 
 class FakeDirectoryListBox : public ui::DirectoryListBox {
   public:
-    explicit FakeDirectoryListBox(const ui::DirectoryListBoxSpec& s) : spec(s), folder(s.folder) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
+    explicit FakeDirectoryListBox(const ui::DirectoryListBoxSpec& s) : params(s), folder(s.folder) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
     std::wstring directory() const override { return folder; }
     void setDirectory(const std::wstring& f) override {
         if (unopenable.count(f))
@@ -215,7 +215,7 @@ class FakeDirectoryListBox : public ui::DirectoryListBox {
         auto it = driveFolders.find(letter);
         setDirectory(it == driveFolders.end() ? std::wstring(1, letter) + L":\\" : it->second);
     }
-    ui::DirectoryListBoxSpec spec;
+    ui::DirectoryListBoxSpec params;
     std::wstring folder;
     std::map<wchar_t, std::wstring> driveFolders; // each drive's current folder
     std::set<std::wstring> unopenable;            // folders that fail to open (a drive not ready)
@@ -223,10 +223,10 @@ class FakeDirectoryListBox : public ui::DirectoryListBox {
 
 class FakeImage : public ui::Image {
   public:
-    explicit FakeImage(const ui::ImageSpec& s) : spec(s) {}
-    WindowId handle() const override { return WindowId(5000 + spec.id); }
-    int id() const override { return spec.id; }
-    ui::ImageSpec spec;
+    explicit FakeImage(const ui::ImageSpec& s) : params(s) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
+    ui::ImageSpec params;
 };
 
 class FakeForm : public ui::Form {
@@ -245,20 +245,20 @@ class FakeForm : public ui::Form {
         bounds_ = where;
         docked = true;
     }
-    ui::SpeedButton& addSpeedButton(const ui::ControlSpec& spec) override {
-        speedButtons.push_back(std::make_unique<FakeSpeedButton>(spec));
+    ui::SpeedButton& addSpeedButton(const ui::ControlSpec& params) override {
+        speedButtons.push_back(std::make_unique<FakeSpeedButton>(params));
         return *speedButtons.back();
     }
-    ui::Label& addLabel(const ui::ControlSpec& spec, const std::wstring& text) override {
-        labels.push_back(std::make_unique<FakeLabel>(spec, text));
+    ui::Label& addLabel(const ui::ControlSpec& params, const std::wstring& text) override {
+        labels.push_back(std::make_unique<FakeLabel>(params, text));
         return *labels.back();
     }
-    ui::ListBox& addListBox(const ui::ListBoxSpec& spec) override {
-        listBoxes.push_back(std::make_unique<FakeListBox>(spec));
+    ui::ListBox& addListBox(const ui::ListBoxSpec& params) override {
+        listBoxes.push_back(std::make_unique<FakeListBox>(params));
         return *listBoxes.back();
     }
-    ui::Button& addButton(const ui::ButtonSpec& spec) override {
-        buttons.push_back(std::make_unique<FakeButton>(spec));
+    ui::Button& addButton(const ui::ButtonSpec& params) override {
+        buttons.push_back(std::make_unique<FakeButton>(params));
         return *buttons.back();
     }
     ui::PopupMenu& addPopupMenu() override {
@@ -269,36 +269,36 @@ class FakeForm : public ui::Form {
         timers.push_back(std::make_unique<FakeTimer>(ms, std::move(tick)));
         return *timers.back();
     }
-    ui::ToolBar& addToolBar(const ui::ToolBarSpec& spec) override {
-        toolBars.push_back(std::make_unique<FakeToolBar>(spec));
+    ui::ToolBar& addToolBar(const ui::ToolBarSpec& params) override {
+        toolBars.push_back(std::make_unique<FakeToolBar>(params));
         return *toolBars.back();
     }
-    ui::ProgressBar& addProgressBar(const ui::ProgressBarSpec& spec) override {
-        progressBars.push_back(std::make_unique<FakeProgressBar>(spec));
+    ui::ProgressBar& addProgressBar(const ui::ProgressBarSpec& params) override {
+        progressBars.push_back(std::make_unique<FakeProgressBar>(params));
         return *progressBars.back();
     }
-    ui::CheckBox& addCheckBox(const ui::CheckBoxSpec& spec) override {
-        checkBoxes.push_back(std::make_unique<FakeCheckBox>(spec));
+    ui::CheckBox& addCheckBox(const ui::CheckBoxSpec& params) override {
+        checkBoxes.push_back(std::make_unique<FakeCheckBox>(params));
         return *checkBoxes.back();
     }
-    ui::DriveComboBox& addDriveComboBox(const ui::DriveComboBoxSpec& spec) override {
-        driveComboBoxes.push_back(std::make_unique<FakeDriveComboBox>(spec));
+    ui::DriveComboBox& addDriveComboBox(const ui::DriveComboBoxSpec& params) override {
+        driveComboBoxes.push_back(std::make_unique<FakeDriveComboBox>(params));
         return *driveComboBoxes.back();
     }
-    ui::DirectoryListBox& addDirectoryListBox(const ui::DirectoryListBoxSpec& spec) override {
-        directoryListBoxes.push_back(std::make_unique<FakeDirectoryListBox>(spec));
+    ui::DirectoryListBox& addDirectoryListBox(const ui::DirectoryListBoxSpec& params) override {
+        directoryListBoxes.push_back(std::make_unique<FakeDirectoryListBox>(params));
         return *directoryListBoxes.back();
     }
 
-    ui::Image& addImage(const ui::ImageSpec& spec) override {
-        images.push_back(std::make_unique<FakeImage>(spec));
+    ui::Image& addImage(const ui::ImageSpec& params) override {
+        images.push_back(std::make_unique<FakeImage>(params));
         return *images.back();
     }
 
     FakeSpeedButton& speedButton(int controlId) const;
 
     FakeToolkit& toolkit;
-    ui::FormSpec spec;
+    ui::FormSpec params;
     WindowId id;
     Rect bounds_;
     bool visible_ = false;
@@ -335,8 +335,8 @@ class FakeToolkit : public ui::Toolkit {
     FakeForm* mainForm = nullptr;
     std::vector<std::string>* log = nullptr;
 
-    std::unique_ptr<ui::Form> createForm(const ui::FormSpec& spec) override {
-        auto form = std::make_unique<FakeForm>(*this, spec);
+    std::unique_ptr<ui::Form> createForm(const ui::FormSpec& params) override {
+        auto form = std::make_unique<FakeForm>(*this, params);
         forms.push_back(form.get());
         return form;
     }
@@ -350,8 +350,8 @@ class FakeToolkit : public ui::Toolkit {
     }
     void notify(const std::wstring& text) override { notices.push_back(text); }
     void showError(const std::wstring& text) override { errors.push_back(text); }
-    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& spec) override {
-        fileDialogs.emplace_back(kind, spec);
+    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) override {
+        fileDialogs.emplace_back(kind, params);
         if (fileAnswers.empty())
             return std::nullopt;
         auto a = fileAnswers.front();
@@ -368,7 +368,7 @@ class FakeToolkit : public ui::Toolkit {
 
     FakeForm* form(const std::wstring& windowClass) const {
         for (auto* f : forms)
-            if (f->spec.windowClass == windowClass)
+            if (f->params.windowClass == windowClass)
                 return f;
         return nullptr;
     }
@@ -393,7 +393,7 @@ class FakeToolkit : public ui::Toolkit {
 };
 
 inline FakeForm::FakeForm(FakeToolkit& t, const ui::FormSpec& s)
-    : toolkit(t), spec(s), id(WindowId(200 + t.forms.size())),
+    : toolkit(t), params(s), id(WindowId(200 + t.forms.size())),
       bounds_{s.left, s.top, s.clientWidth, s.clientHeight} {}
 
 inline void FakeForm::show() {
@@ -419,7 +419,7 @@ inline void FakeForm::showModal() {
 
 inline FakeSpeedButton& FakeForm::speedButton(int controlId) const {
     for (auto& b : speedButtons)
-        if (b->spec.id == controlId)
+        if (b->params.id == controlId)
             return *b;
     throw std::runtime_error("no such button");
 }

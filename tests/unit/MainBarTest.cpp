@@ -28,7 +28,7 @@ struct MainBar : ::testing::Test {
 TEST_F(MainBar, WindowsAreCreatedInTheirOrderAndOnlyTheBarIsShown) {
     std::vector<std::wstring> order;
     for (auto* f : m.ui.forms)
-        order.push_back(f->spec.windowClass);
+        order.push_back(f->params.windowClass);
     EXPECT_EQ(order, (std::vector<std::wstring>{L"TForm1", L"TForm3", L"TForm2", L"TForm4", L"TForm5", L"TForm6",
                                                 L"TForm7", L"TForm8", L"TForm9"}));
     EXPECT_TRUE(m.ui.toolWindowMarked);

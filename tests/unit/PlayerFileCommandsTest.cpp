@@ -138,11 +138,11 @@ TEST_F(PlayerFiles, SaveCommandAsksOnlyForANonEmptyList) {
     list().add(L"a", L"C:\\a.wav");
     run(&TForm8::N4Click, L"C:\\saved.m3u");
     ASSERT_EQ(m.ui.fileDialogs.size(), 1u);
-    const auto& spec = m.ui.fileDialogs[0].second;
+    const auto& params = m.ui.fileDialogs[0].second;
     EXPECT_EQ(m.ui.fileDialogs[0].first, ui::FileDialogKind::Save);
-    EXPECT_EQ(spec.defaultExtension, L"m3u");
-    EXPECT_EQ(spec.filter, L"Winamp Playlist|*.m3u");
-    EXPECT_EQ(spec.initialDirectory, L"");
+    EXPECT_EQ(params.defaultExtension, L"m3u");
+    EXPECT_EQ(params.filter, L"Winamp Playlist|*.m3u");
+    EXPECT_EQ(params.initialDirectory, L"");
     EXPECT_EQ(m.files.text(L"C:\\saved.m3u"), "C:\\a.wav\r\n");
 }
 

@@ -321,7 +321,7 @@ TEST(SkinStrip, PlatesLieAtThePressRangesWithAGapBeforeOpen) {
 TEST_F(PlayerWindow, StripPressesReachThePlates) {
     auto& form = m.form(L"TForm8");
     ASSERT_EQ(form.images.size(), 1u);
-    EXPECT_EQ(form.images[0]->spec.rect, (Rect{10, 8, 149, 18}));
+    EXPECT_EQ(form.images[0]->params.rect, (Rect{10, 8, 149, 18}));
     m.ui.fire([&] { form.images[0]->onMouseDown(Right, 140, 3); });
     EXPECT_EQ(menu().popups.size(), 1u);
 }

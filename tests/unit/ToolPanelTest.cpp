@@ -62,9 +62,9 @@ struct ToolPanel : ::testing::Test, PanelRig {};
 
 TEST_F(ToolPanel, EightButtonsInOneColumnWithTheirGlyphsAndHints) {
     EXPECT_EQ(m.form(L"TForm3").bounds(), (Rect{4, 768 - 29 - 180, 28, 180}));
-    EXPECT_EQ(bar().spec.rect, (Rect{0, 0, 28, 180}));
-    EXPECT_EQ(bar().spec.buttonWidth, 24);
-    EXPECT_EQ(bar().spec.buttonHeight, 22);
+    EXPECT_EQ(bar().params.rect, (Rect{0, 0, 28, 180}));
+    EXPECT_EQ(bar().params.buttonWidth, 24);
+    EXPECT_EQ(bar().params.buttonHeight, 22);
     struct Row {
         int number;
         ui::Glyph glyph;

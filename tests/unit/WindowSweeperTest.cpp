@@ -20,7 +20,7 @@ struct Sweeper : ::testing::Test {
         desk().add({.id = m.ui.applicationWindow(), .title = L"Vextral"});
         for (auto* f : m.ui.forms)
             desk().add(
-                {.id = f->handle(), .title = f->spec.caption, .owner = m.ui.applicationWindow()});
+                {.id = f->handle(), .title = f->params.caption, .owner = m.ui.applicationWindow()});
     }
     std::vector<WindowId> minimised() {
         std::vector<WindowId> ids;

@@ -8,12 +8,12 @@ using namespace vx;
 // The strip paints its pixels one to one and reports which buttons were held at a press.
 TEST(Win32Image, PaintsThePixelsAndReportsPressesWithTheButtonsHeld) {
     win32::Win32Toolkit toolkit(L"Vextral image test");
-    ui::FormSpec spec;
-    spec.windowClass = L"TImageTestForm";
-    spec.clientWidth = 207;
-    spec.clientHeight = 60;
-    spec.background = ui::Colour::rgb(0, 0, 0);
-    auto form = toolkit.createForm(spec);
+    ui::FormSpec params;
+    params.windowClass = L"TImageTestForm";
+    params.clientWidth = 207;
+    params.clientHeight = 60;
+    params.background = ui::Colour::rgb(0, 0, 0);
+    auto form = toolkit.createForm(params);
     ui::ImageSpec strip;
     strip.id = 8001;
     strip.rect = {10, 8, skin::Width, skin::Height};

@@ -57,18 +57,18 @@ class Form {
     // parent 0 the window stays top-level and stay-on-top at `where` on the screen.
     virtual void dock(WindowId parent, const Rect& where) = 0;
 
-    virtual SpeedButton& addSpeedButton(const ControlSpec& spec) = 0;
-    virtual Label& addLabel(const ControlSpec& spec, const std::wstring& text) = 0;
-    virtual ListBox& addListBox(const ListBoxSpec& spec) = 0;
-    virtual Button& addButton(const ButtonSpec& spec) = 0;
+    virtual SpeedButton& addSpeedButton(const ControlSpec& params) = 0;
+    virtual Label& addLabel(const ControlSpec& params, const std::wstring& text) = 0;
+    virtual ListBox& addListBox(const ListBoxSpec& params) = 0;
+    virtual Button& addButton(const ButtonSpec& params) = 0;
     virtual PopupMenu& addPopupMenu() = 0;
     virtual Timer& addTimer(int intervalMs, std::function<void()> onTick) = 0;
-    virtual ToolBar& addToolBar(const ToolBarSpec& spec) = 0;
-    virtual ProgressBar& addProgressBar(const ProgressBarSpec& spec) = 0;
-    virtual CheckBox& addCheckBox(const CheckBoxSpec& spec) = 0;
-    virtual DriveComboBox& addDriveComboBox(const DriveComboBoxSpec& spec) = 0;
-    virtual DirectoryListBox& addDirectoryListBox(const DirectoryListBoxSpec& spec) = 0;
-    virtual Image& addImage(const ImageSpec& spec) = 0;
+    virtual ToolBar& addToolBar(const ToolBarSpec& params) = 0;
+    virtual ProgressBar& addProgressBar(const ProgressBarSpec& params) = 0;
+    virtual CheckBox& addCheckBox(const CheckBoxSpec& params) = 0;
+    virtual DriveComboBox& addDriveComboBox(const DriveComboBoxSpec& params) = 0;
+    virtual DirectoryListBox& addDirectoryListBox(const DirectoryListBoxSpec& params) = 0;
+    virtual Image& addImage(const ImageSpec& params) = 0;
 
     std::function<void()> onShow;
     std::function<void()> onClose;

@@ -32,7 +32,7 @@ struct ToolBarSpec : ControlSpec {
 class ToolBar : public Control {
   public:
     // Adds a button below the last one.
-    virtual ToolButton& addButton(const ToolButtonSpec& spec) = 0;
+    virtual ToolButton& addButton(const ToolButtonSpec& params) = 0;
 };
 
 } // namespace vx::ui

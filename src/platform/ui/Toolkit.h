@@ -18,7 +18,7 @@ enum class QuestionKind {
 class Toolkit {
   public:
     virtual ~Toolkit() = default;
-    virtual std::unique_ptr<Form> createForm(const FormSpec& spec) = 0;
+    virtual std::unique_ptr<Form> createForm(const FormSpec& params) = 0;
 
     // Modal question centred on the screen with the buttons "&Yes" (default) and "&No"
     // (Escape); true only for "&Yes".
@@ -34,7 +34,7 @@ class Toolkit {
     virtual void markApplicationToolWindow() = 0;
 
     // Runs a common open or save dialog modally; the chosen full path, or nothing when cancelled.
-    virtual std::optional<std::wstring> runFileDialog(FileDialogKind kind, const FileDialogSpec& spec) = 0;
+    virtual std::optional<std::wstring> runFileDialog(FileDialogKind kind, const FileDialogSpec& params) = 0;
 
     // Runs when the shell has (re)created its taskbar ("TaskbarCreated"), after a restart of the shell.
     std::function<void()> onTaskbarCreated;

@@ -20,21 +20,21 @@ std::vector<wchar_t> systemFilter(const std::wstring& filter) {
 
 } // namespace
 
-std::optional<std::wstring> Win32Toolkit::runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& spec) {
+std::optional<std::wstring> Win32Toolkit::runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) {
     std::vector<wchar_t> file(32768, L'\0');
-    spec.fileName.copy(file.data(), std::min(spec.fileName.size(), file.size() - 1));
-    std::vector<wchar_t> filter = systemFilter(spec.filter);
+    params.fileName.copy(file.data(), std::min(params.fileName.size(), file.size() - 1));
+    std::vector<wchar_t> filter = systemFilter(params.filter);
     OPENFILENAMEW ofn{};
     ofn.lStructSize = sizeof(ofn);
     ofn.hwndOwner = GetActiveWindow() ? GetActiveWindow() : appWindow();
-    ofn.lpstrFilter = spec.filter.empty() ? nullptr : filter.data();
+    ofn.lpstrFilter = params.filter.empty() ? nullptr : filter.data();
     ofn.nFilterIndex = 1;
     ofn.lpstrFile = file.data();
     ofn.nMaxFile = DWORD(file.size());
-    ofn.lpstrInitialDir = spec.initialDirectory.empty() ? nullptr : spec.initialDirectory.c_str();
-    ofn.lpstrDefExt = spec.defaultExtension.empty() ? nullptr : spec.defaultExtension.c_str();
+    ofn.lpstrInitialDir = params.initialDirectory.empty() ? nullptr : params.initialDirectory.c_str();
+    ofn.lpstrDefExt = params.defaultExtension.empty() ? nullptr : params.defaultExtension.c_str();
     ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING;
-    if (spec.picturePreview) {
+    if (params.picturePreview) {
         ofn.Flags |= OFN_ENABLEHOOK;
         ofn.lpfnHook = picturePreviewHook;
     }

@@ -4,14 +4,14 @@
 
 namespace vx::win32 {
 
-Win32CheckBox::Win32CheckBox(Win32Form& form, const ui::CheckBoxSpec& spec) : id_(spec.id) {
-    const auto& r = spec.rect;
-    hwnd_ = CreateWindowExW(0, L"BUTTON", spec.text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
+Win32CheckBox::Win32CheckBox(Win32Form& form, const ui::CheckBoxSpec& params) : id_(params.id) {
+    const auto& r = params.rect;
+    hwnd_ = CreateWindowExW(0, L"BUTTON", params.text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
                             r.left, r.top, r.width, r.height, form.hwnd(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr),
                             nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
-    form.setChildColours(hwnd_, colourRef(spec.font.colour));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
+    form.setChildColours(hwnd_, colourRef(params.font.colour));
 }
 
 Win32CheckBox::~Win32CheckBox() { DestroyWindow(hwnd_); }

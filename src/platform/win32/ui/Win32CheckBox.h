@@ -9,7 +9,7 @@ class Win32Form;
 // A system check box that ticks itself on a click or the space bar.
 class Win32CheckBox : public ui::CheckBox {
   public:
-    Win32CheckBox(Win32Form& form, const ui::CheckBoxSpec& spec);
+    Win32CheckBox(Win32Form& form, const ui::CheckBoxSpec& params);
     ~Win32CheckBox() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
     int id() const override { return id_; }

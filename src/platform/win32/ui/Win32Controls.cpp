@@ -9,11 +9,11 @@ namespace vx::win32 {
 
 // ---- speed button ----
 
-Win32SpeedButton::Win32SpeedButton(Win32Form& form, const ui::ControlSpec& spec) : form_(form), id_(spec.id) {
+Win32SpeedButton::Win32SpeedButton(Win32Form& form, const ui::ControlSpec& params) : form_(form), id_(params.id) {
     registerClass(L"TSpeedButton");
-    const auto& r = spec.rect;
+    const auto& r = params.rect;
     createWindow(L"TSpeedButton", 0, WS_CHILD | WS_VISIBLE, r.left, r.top, r.width, r.height, form.hwnd(),
-                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)));
+                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)));
 }
 
 void Win32SpeedButton::setGlyph(ui::Glyph glyph) {
@@ -131,13 +131,13 @@ LRESULT Win32SpeedButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 // ---- label ----
 
-Win32Label::Win32Label(Win32Form& form, const ui::ControlSpec& spec, const std::wstring& text) : id_(spec.id) {
-    const auto& r = spec.rect;
+Win32Label::Win32Label(Win32Form& form, const ui::ControlSpec& params, const std::wstring& text) : id_(params.id) {
+    const auto& r = params.rect;
     hwnd_ = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, r.left, r.top,
-                            r.width, r.height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                            r.width, r.height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
-    form.setChildColours(hwnd_, colourRef(spec.font.colour));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
+    form.setChildColours(hwnd_, colourRef(params.font.colour));
 }
 
 Win32Label::~Win32Label() { DestroyWindow(hwnd_); }

@@ -13,7 +13,7 @@ class Win32Form;
 // Its window text is its hint, which the form's tooltip shows.
 class Win32SpeedButton : public WindowBase, public ui::SpeedButton {
   public:
-    Win32SpeedButton(Win32Form& form, const ui::ControlSpec& spec);
+    Win32SpeedButton(Win32Form& form, const ui::ControlSpec& params);
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
     int id() const override { return id_; }
     void setGlyph(ui::Glyph glyph) override;
@@ -42,7 +42,7 @@ class Win32SpeedButton : public WindowBase, public ui::SpeedButton {
 
 class Win32Label : public ui::Label {
   public:
-    Win32Label(Win32Form& form, const ui::ControlSpec& spec, const std::wstring& text);
+    Win32Label(Win32Form& form, const ui::ControlSpec& params, const std::wstring& text);
     ~Win32Label() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
     int id() const override { return id_; }

@@ -56,23 +56,23 @@ std::vector<std::wstring> subfoldersOf(const std::wstring& folder) {
 
 } // namespace
 
-Win32DirectoryListBox::Win32DirectoryListBox(Win32Form& form, const ui::DirectoryListBoxSpec& spec)
-    : form_(form), id_(spec.id) {
-    const auto& r = spec.rect;
+Win32DirectoryListBox::Win32DirectoryListBox(Win32Form& form, const ui::DirectoryListBoxSpec& params)
+    : form_(form), id_(params.id) {
+    const auto& r = params.rect;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                   LBS_OWNERDRAWFIXED;
     hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, r.width, r.height,
-                            form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                            form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
-    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, spec.itemHeight);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
+    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, params.itemHeight);
     SetWindowSubclass(hwnd_, &Win32DirectoryListBox::subclass, 1, reinterpret_cast<DWORD_PTR>(this));
-    form.onCommand(spec.id, [this](WORD code) {
+    form.onCommand(params.id, [this](WORD code) {
         if (code == LBN_DBLCLK)
             openSelected();
     });
     // The browser starts on the working folder, which is already current: only list it.
-    folder_ = withoutTrailingSlash(fullPathOf(spec.folder.empty() ? L"." : spec.folder));
+    folder_ = withoutTrailingSlash(fullPathOf(params.folder.empty() ? L"." : params.folder));
     fill();
 }
 

@@ -11,7 +11,7 @@ class Win32Form;
 // root down and, indented below it, the open folder's subfolders.
 class Win32DirectoryListBox : public ui::DirectoryListBox {
   public:
-    Win32DirectoryListBox(Win32Form& form, const ui::DirectoryListBoxSpec& spec);
+    Win32DirectoryListBox(Win32Form& form, const ui::DirectoryListBoxSpec& params);
     ~Win32DirectoryListBox() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
     int id() const override { return id_; }

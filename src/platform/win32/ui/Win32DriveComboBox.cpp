@@ -11,22 +11,22 @@ constexpr int DroppedListHeight = 160;
 constexpr int EdgeHeight = 6; // the field's frame and padding around one item
 } // namespace
 
-Win32DriveComboBox::Win32DriveComboBox(Win32Form& form, const ui::DriveComboBoxSpec& spec)
-    : id_(spec.id), flat_(spec.flat), dropDownOnTyping_(spec.dropDownOnTyping), background_(colourRef(spec.background)),
-      selection_(spec.entries, spec.workingDrive) {
-    const auto& r = spec.rect;
+Win32DriveComboBox::Win32DriveComboBox(Win32Form& form, const ui::DriveComboBoxSpec& params)
+    : id_(params.id), flat_(params.flat), dropDownOnTyping_(params.dropDownOnTyping), background_(colourRef(params.background)),
+      selection_(params.entries, params.workingDrive) {
+    const auto& r = params.rect;
     // The window's height includes the dropped list; the closed field's comes from the item height.
     hwnd_ = CreateWindowExW(0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
                             r.left, r.top, r.width, r.height + DroppedListHeight, form.hwnd(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr),
                             nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
     SendMessageW(hwnd_, CB_SETITEMHEIGHT, WPARAM(-1), r.height - EdgeHeight);
     for (const auto& entry : selection_.entries())
         SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text.c_str()));
     showSelection();
 
-    const COLORREF text = colourRef(spec.font.colour);
+    const COLORREF text = colourRef(params.font.colour);
     form.setChildColours(hwnd_, text, background_);
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
@@ -34,7 +34,7 @@ Win32DriveComboBox::Win32DriveComboBox(Win32Form& form, const ui::DriveComboBoxS
         form.setChildColours(info.hwndList, text, background_);
 
     SetWindowSubclass(hwnd_, &Win32DriveComboBox::subclass, 1, reinterpret_cast<DWORD_PTR>(this));
-    form.onCommand(spec.id, [this](WORD code) {
+    form.onCommand(params.id, [this](WORD code) {
         if (code != CBN_SELCHANGE)
             return;
         int index = int(SendMessageW(hwnd_, CB_GETCURSEL, 0, 0));

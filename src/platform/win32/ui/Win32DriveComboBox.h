@@ -10,7 +10,7 @@ class Win32Form;
 // selection follow ui::DriveSelection.
 class Win32DriveComboBox : public ui::DriveComboBox {
   public:
-    Win32DriveComboBox(Win32Form& form, const ui::DriveComboBoxSpec& spec);
+    Win32DriveComboBox(Win32Form& form, const ui::DriveComboBoxSpec& params);
     ~Win32DriveComboBox() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
     int id() const override { return id_; }

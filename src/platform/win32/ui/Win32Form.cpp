@@ -28,25 +28,25 @@ DWORD styleFor(ui::Frame frame) {
     return WS_POPUP;
 }
 
-DWORD exStyleFor(const ui::FormSpec& spec) {
-    DWORD ex = spec.frame == ui::Frame::Dialog ? WS_EX_DLGMODALFRAME : 0;
-    if (spec.topmost)
+DWORD exStyleFor(const ui::FormSpec& params) {
+    DWORD ex = params.frame == ui::Frame::Dialog ? WS_EX_DLGMODALFRAME : 0;
+    if (params.topmost)
         ex |= WS_EX_TOPMOST;
     return ex;
 }
 
 } // namespace
 
-Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& spec) : toolkit_(toolkit), spec_(spec) {
-    registerClass(spec.windowClass, CS_DBLCLKS);
-    background_.reset(CreateSolidBrush(colourRef(spec.background)));
-    DWORD style = styleFor(spec.frame);
-    DWORD exStyle = exStyleFor(spec);
-    RECT r{0, 0, spec.clientWidth, spec.clientHeight};
+Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params) : toolkit_(toolkit), spec_(params) {
+    registerClass(params.windowClass, CS_DBLCLKS);
+    background_.reset(CreateSolidBrush(colourRef(params.background)));
+    DWORD style = styleFor(params.frame);
+    DWORD exStyle = exStyleFor(params);
+    RECT r{0, 0, params.clientWidth, params.clientHeight};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    createWindow(spec.windowClass, exStyle, style, spec.left, spec.top, r.right - r.left, r.bottom - r.top,
-                 toolkit.appWindow(), nullptr, spec.caption.c_str());
-    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(spec.font)), FALSE);
+    createWindow(params.windowClass, exStyle, style, params.left, params.top, r.right - r.left, r.bottom - r.top,
+                 toolkit.appWindow(), nullptr, params.caption.c_str());
+    SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(params.font)), FALSE);
 }
 
 Win32Form::~Win32Form() {
@@ -161,25 +161,25 @@ void Win32Form::placeOverlay() {
                  overlayOffset_.width, overlayOffset_.height, SWP_NOACTIVATE);
 }
 
-ui::SpeedButton& Win32Form::addSpeedButton(const ui::ControlSpec& spec) {
-    controls_.push_back(std::make_unique<Win32SpeedButton>(*this, spec));
+ui::SpeedButton& Win32Form::addSpeedButton(const ui::ControlSpec& params) {
+    controls_.push_back(std::make_unique<Win32SpeedButton>(*this, params));
     return static_cast<ui::SpeedButton&>(*controls_.back());
 }
 
-ui::Label& Win32Form::addLabel(const ui::ControlSpec& spec, const std::wstring& text) {
-    controls_.push_back(std::make_unique<Win32Label>(*this, spec, text));
+ui::Label& Win32Form::addLabel(const ui::ControlSpec& params, const std::wstring& text) {
+    controls_.push_back(std::make_unique<Win32Label>(*this, params, text));
     return static_cast<ui::Label&>(*controls_.back());
 }
 
-ui::ListBox& Win32Form::addListBox(const ui::ListBoxSpec& spec) {
-    controls_.push_back(std::make_unique<Win32ListBox>(*this, spec));
+ui::ListBox& Win32Form::addListBox(const ui::ListBoxSpec& params) {
+    controls_.push_back(std::make_unique<Win32ListBox>(*this, params));
     return static_cast<ui::ListBox&>(*controls_.back());
 }
 
-ui::Button& Win32Form::addButton(const ui::ButtonSpec& spec) {
-    if (spec.isDefault)
-        defaultButtonId_ = spec.id;
-    controls_.push_back(std::make_unique<Win32Button>(*this, spec));
+ui::Button& Win32Form::addButton(const ui::ButtonSpec& params) {
+    if (params.isDefault)
+        defaultButtonId_ = params.id;
+    controls_.push_back(std::make_unique<Win32Button>(*this, params));
     return static_cast<ui::Button&>(*controls_.back());
 }
 
@@ -193,33 +193,33 @@ ui::Timer& Win32Form::addTimer(int intervalMs, std::function<void()> onTick) {
     return *timers_.back();
 }
 
-ui::ToolBar& Win32Form::addToolBar(const ui::ToolBarSpec& spec) {
-    controls_.push_back(std::make_unique<Win32ToolBar>(*this, spec));
+ui::ToolBar& Win32Form::addToolBar(const ui::ToolBarSpec& params) {
+    controls_.push_back(std::make_unique<Win32ToolBar>(*this, params));
     return static_cast<ui::ToolBar&>(*controls_.back());
 }
 
-ui::ProgressBar& Win32Form::addProgressBar(const ui::ProgressBarSpec& spec) {
-    controls_.push_back(std::make_unique<Win32ProgressBar>(*this, spec));
+ui::ProgressBar& Win32Form::addProgressBar(const ui::ProgressBarSpec& params) {
+    controls_.push_back(std::make_unique<Win32ProgressBar>(*this, params));
     return static_cast<ui::ProgressBar&>(*controls_.back());
 }
 
-ui::CheckBox& Win32Form::addCheckBox(const ui::CheckBoxSpec& spec) {
-    controls_.push_back(std::make_unique<Win32CheckBox>(*this, spec));
+ui::CheckBox& Win32Form::addCheckBox(const ui::CheckBoxSpec& params) {
+    controls_.push_back(std::make_unique<Win32CheckBox>(*this, params));
     return static_cast<ui::CheckBox&>(*controls_.back());
 }
 
-ui::DriveComboBox& Win32Form::addDriveComboBox(const ui::DriveComboBoxSpec& spec) {
-    controls_.push_back(std::make_unique<Win32DriveComboBox>(*this, spec));
+ui::DriveComboBox& Win32Form::addDriveComboBox(const ui::DriveComboBoxSpec& params) {
+    controls_.push_back(std::make_unique<Win32DriveComboBox>(*this, params));
     return static_cast<ui::DriveComboBox&>(*controls_.back());
 }
 
-ui::Image& Win32Form::addImage(const ui::ImageSpec& spec) {
-    controls_.push_back(std::make_unique<Win32Image>(*this, spec));
+ui::Image& Win32Form::addImage(const ui::ImageSpec& params) {
+    controls_.push_back(std::make_unique<Win32Image>(*this, params));
     return static_cast<ui::Image&>(*controls_.back());
 }
 
-ui::DirectoryListBox& Win32Form::addDirectoryListBox(const ui::DirectoryListBoxSpec& spec) {
-    controls_.push_back(std::make_unique<Win32DirectoryListBox>(*this, spec));
+ui::DirectoryListBox& Win32Form::addDirectoryListBox(const ui::DirectoryListBoxSpec& params) {
+    controls_.push_back(std::make_unique<Win32DirectoryListBox>(*this, params));
     return static_cast<ui::DirectoryListBox&>(*controls_.back());
 }
 

@@ -18,7 +18,7 @@ constexpr UINT ReflectedDrawItem = WM_APP + 0x201;
 
 class Win32Form : public WindowBase, public ui::Form {
   public:
-    Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& spec);
+    Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params);
     ~Win32Form() override;
 
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
@@ -31,18 +31,18 @@ class Win32Form : public WindowBase, public ui::Form {
     void setBounds(const Rect& r) override;
     void dock(WindowId parent, const Rect& where) override;
 
-    ui::SpeedButton& addSpeedButton(const ui::ControlSpec& spec) override;
-    ui::Label& addLabel(const ui::ControlSpec& spec, const std::wstring& text) override;
-    ui::ListBox& addListBox(const ui::ListBoxSpec& spec) override;
-    ui::Button& addButton(const ui::ButtonSpec& spec) override;
+    ui::SpeedButton& addSpeedButton(const ui::ControlSpec& params) override;
+    ui::Label& addLabel(const ui::ControlSpec& params, const std::wstring& text) override;
+    ui::ListBox& addListBox(const ui::ListBoxSpec& params) override;
+    ui::Button& addButton(const ui::ButtonSpec& params) override;
     ui::PopupMenu& addPopupMenu() override;
     ui::Timer& addTimer(int intervalMs, std::function<void()> onTick) override;
-    ui::ToolBar& addToolBar(const ui::ToolBarSpec& spec) override;
-    ui::ProgressBar& addProgressBar(const ui::ProgressBarSpec& spec) override;
-    ui::CheckBox& addCheckBox(const ui::CheckBoxSpec& spec) override;
-    ui::DriveComboBox& addDriveComboBox(const ui::DriveComboBoxSpec& spec) override;
-    ui::DirectoryListBox& addDirectoryListBox(const ui::DirectoryListBoxSpec& spec) override;
-    ui::Image& addImage(const ui::ImageSpec& spec) override;
+    ui::ToolBar& addToolBar(const ui::ToolBarSpec& params) override;
+    ui::ProgressBar& addProgressBar(const ui::ProgressBarSpec& params) override;
+    ui::CheckBox& addCheckBox(const ui::CheckBoxSpec& params) override;
+    ui::DriveComboBox& addDriveComboBox(const ui::DriveComboBoxSpec& params) override;
+    ui::DirectoryListBox& addDirectoryListBox(const ui::DirectoryListBoxSpec& params) override;
+    ui::Image& addImage(const ui::ImageSpec& params) override;
 
     // The main window: closing it destroys it and ends the message loop.
     void makeMain() { isMain_ = true; }

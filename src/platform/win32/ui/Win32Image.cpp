@@ -5,13 +5,13 @@
 
 namespace vx::win32 {
 
-Win32Image::Win32Image(Win32Form& form, const ui::ImageSpec& spec)
-    : form_(form), id_(spec.id), width_(spec.width), height_(spec.height), pixels_(spec.pixels) {
+Win32Image::Win32Image(Win32Form& form, const ui::ImageSpec& params)
+    : form_(form), id_(params.id), width_(params.width), height_(params.height), pixels_(params.pixels) {
     pixels_.resize(std::size_t(width_) * std::size_t(height_));
     registerClass(L"TImage");
-    const auto& r = spec.rect;
+    const auto& r = params.rect;
     createWindow(L"TImage", 0, WS_CHILD | WS_VISIBLE, r.left, r.top, r.width, r.height, form.hwnd(),
-                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)));
+                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)));
 }
 
 void Win32Image::paint() {

@@ -10,7 +10,7 @@ class Win32Form;
 // A child window that paints the program's pixels one to one and reports presses of any button.
 class Win32Image : public WindowBase, public ui::Image {
   public:
-    Win32Image(Win32Form& form, const ui::ImageSpec& spec);
+    Win32Image(Win32Form& form, const ui::ImageSpec& params);
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
     int id() const override { return id_; }
 

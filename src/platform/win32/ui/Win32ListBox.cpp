@@ -8,24 +8,24 @@
 
 namespace vx::win32 {
 
-Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& spec)
-    : form_(form), id_(spec.id), handCursor_(spec.handCursor) {
-    const auto& r = spec.rect;
+Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params)
+    : form_(form), id_(params.id), handCursor_(params.handCursor) {
+    const auto& r = params.rect;
     DWORD style = WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
-    if (spec.visible)
+    if (params.visible)
         style |= WS_VISIBLE;
-    if (spec.flat)
+    if (params.flat)
         style |= WS_BORDER;
-    hwnd_ = CreateWindowExW(spec.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, r.width,
-                            r.height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+    hwnd_ = CreateWindowExW(params.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, r.width,
+                            r.height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
-    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, spec.itemHeight);
-    form.setChildColours(hwnd_, colourRef(spec.font.colour), colourRef(spec.background));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
+    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, params.itemHeight);
+    form.setChildColours(hwnd_, colourRef(params.font.colour), colourRef(params.background));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32ListBox::windowProc)));
-    form.onCommand(spec.id, [this](WORD code) {
+    form.onCommand(params.id, [this](WORD code) {
         if (code == LBN_SELCHANGE && onClick)
             onClick();
         else if (code == LBN_DBLCLK && onDblClick)
@@ -88,17 +88,17 @@ void Win32ListBox::setSelectedIndex(int index) { SendMessageW(hwnd_, LB_SETCURSE
 
 // ---- push button ----
 
-Win32Button::Win32Button(Win32Form& form, const ui::ButtonSpec& spec) : id_(spec.id) {
-    const auto& r = spec.rect;
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (spec.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+Win32Button::Win32Button(Win32Form& form, const ui::ButtonSpec& params) : id_(params.id) {
+    const auto& r = params.rect;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (params.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     // Escape presses the button whose ID is IDCANCEL; Enter the default button.
-    int controlId = spec.isCancel ? IDCANCEL : spec.id;
-    hwnd_ = CreateWindowExW(0, L"BUTTON", spec.text.c_str(), style, r.left, r.top, r.width, r.height, form.hwnd(),
+    int controlId = params.isCancel ? IDCANCEL : params.id;
+    hwnd_ = CreateWindowExW(0, L"BUTTON", params.text.c_str(), style, r.left, r.top, r.width, r.height, form.hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr),
                             nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(spec.font)), FALSE);
-    if (spec.glyph != ui::Glyph::None) {
-        const auto& art = res::glyphArt(spec.glyph);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
+    if (params.glyph != ui::Glyph::None) {
+        const auto& art = res::glyphArt(params.glyph);
         glyph_ = ImageList_Create(art.width, art.height, ILC_COLOR32 | ILC_MASK, 1, 0);
         WindowDc screen(nullptr);
         UniqueDc dc(CreateCompatibleDC(screen.get()));
@@ -109,7 +109,7 @@ Win32Button::Win32Button(Win32Form& form, const ui::ButtonSpec& spec) : id_(spec
             HBRUSH key = CreateSolidBrush(RGB(255, 0, 255));
             FillRect(dc.get(), &all, key);
             DeleteObject(key);
-            paintGlyph(dc.get(), spec.glyph, 0, 0);
+            paintGlyph(dc.get(), params.glyph, 0, 0);
         }
         ImageList_AddMasked(glyph_, image.get(), RGB(255, 0, 255));
         BUTTON_IMAGELIST list{glyph_, {4, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};

@@ -10,7 +10,7 @@ class Win32Form;
 // The system list box: notifications come back through the form, keys through a subclass.
 class Win32ListBox : public ui::ListBox {
   public:
-    Win32ListBox(Win32Form& form, const ui::ListBoxSpec& spec);
+    Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params);
     ~Win32ListBox() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
     int id() const override { return id_; }
@@ -37,7 +37,7 @@ class Win32ListBox : public ui::ListBox {
 
 class Win32Button : public ui::Button {
   public:
-    Win32Button(Win32Form& form, const ui::ButtonSpec& spec);
+    Win32Button(Win32Form& form, const ui::ButtonSpec& params);
     ~Win32Button() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
     int id() const override { return id_; }

@@ -4,11 +4,11 @@
 
 namespace vx::win32 {
 
-Win32ProgressBar::Win32ProgressBar(Win32Form& form, const ui::ProgressBarSpec& spec) : form_(form), id_(spec.id) {
-    const auto& r = spec.rect;
-    DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | (spec.smooth ? PBS_SMOOTH : 0);
+Win32ProgressBar::Win32ProgressBar(Win32Form& form, const ui::ProgressBarSpec& params) : form_(form), id_(params.id) {
+    const auto& r = params.rect;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | (params.smooth ? PBS_SMOOTH : 0);
     hwnd_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, style, r.left, r.top, r.width, r.height, form.hwnd(),
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr),
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr),
                             nullptr);
     SendMessageW(hwnd_, PBM_SETRANGE32, 0, 100);
     SendMessageW(hwnd_, PBM_SETSTEP, 1, 0);

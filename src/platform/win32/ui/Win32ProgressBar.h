@@ -10,7 +10,7 @@ class Win32Form;
 // shows whatever the form's other hints do.
 class Win32ProgressBar : public ui::ProgressBar {
   public:
-    Win32ProgressBar(Win32Form& form, const ui::ProgressBarSpec& spec);
+    Win32ProgressBar(Win32Form& form, const ui::ProgressBarSpec& params);
     ~Win32ProgressBar() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
     int id() const override { return id_; }

@@ -14,12 +14,12 @@ constexpr int GlyphSize = 16;
 
 // ---- tool button ----
 
-Win32ToolButton::Win32ToolButton(Win32Form& form, HWND bar, const ui::ToolButtonSpec& spec, const RECT& place)
-    : form_(form), bar_(bar), spec_(spec) {
+Win32ToolButton::Win32ToolButton(Win32Form& form, HWND bar, const ui::ToolButtonSpec& params, const RECT& place)
+    : form_(form), bar_(bar), spec_(params) {
     registerClass(L"TToolButton");
     createWindow(L"TToolButton", 0, WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
-                 place.bottom - place.top, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                 spec.hint.c_str());
+                 place.bottom - place.top, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+                 params.hint.c_str());
     if (!spec_.hint.empty()) {
         TTTOOLINFOW info = toolInfo();
         toolAdded_ = SendMessageW(form_.tooltip(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
@@ -126,17 +126,17 @@ LRESULT Win32ToolButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- tool bar ----
 
-Win32ToolBar::Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& spec) : form_(form), spec_(spec) {
+Win32ToolBar::Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& params) : form_(form), spec_(params) {
     registerClass(L"TToolBar");
-    const auto& r = spec.rect;
+    const auto& r = params.rect;
     createWindow(L"TToolBar", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left, r.top, r.width, r.height,
-                 form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)));
+                 form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)));
 }
 
-ui::ToolButton& Win32ToolBar::addButton(const ui::ToolButtonSpec& spec) {
+ui::ToolButton& Win32ToolBar::addButton(const ui::ToolButtonSpec& params) {
     const int top = EdgeWidth + int(buttons_.size()) * spec_.buttonHeight;
     RECT place{EdgeWidth, top, EdgeWidth + spec_.buttonWidth, top + spec_.buttonHeight};
-    buttons_.push_back(std::make_unique<Win32ToolButton>(form_, hwnd(), spec, place));
+    buttons_.push_back(std::make_unique<Win32ToolButton>(form_, hwnd(), params, place));
     return *buttons_.back();
 }
 

@@ -13,7 +13,7 @@ class Win32Form;
 // is its hint, which the form's tooltip shows.
 class Win32ToolButton : public WindowBase, public ui::ToolButton {
   public:
-    Win32ToolButton(Win32Form& form, HWND bar, const ui::ToolButtonSpec& spec, const RECT& place);
+    Win32ToolButton(Win32Form& form, HWND bar, const ui::ToolButtonSpec& params, const RECT& place);
     ~Win32ToolButton() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
     int id() const override { return spec_.id; }
@@ -42,10 +42,10 @@ class Win32ToolButton : public WindowBase, public ui::ToolButton {
 // The bar under the buttons: edges on all four sides, the hand pointer, the form's background.
 class Win32ToolBar : public WindowBase, public ui::ToolBar {
   public:
-    Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& spec);
+    Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& params);
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
     int id() const override { return spec_.id; }
-    ui::ToolButton& addButton(const ui::ToolButtonSpec& spec) override;
+    ui::ToolButton& addButton(const ui::ToolButtonSpec& params) override;
 
   protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

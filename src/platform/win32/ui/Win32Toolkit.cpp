@@ -34,8 +34,8 @@ Win32Toolkit::Win32Toolkit(const std::wstring& title)
     InitCommonControlsEx(&icc);
 }
 
-std::unique_ptr<ui::Form> Win32Toolkit::createForm(const ui::FormSpec& spec) {
-    return std::make_unique<Win32Form>(*this, spec);
+std::unique_ptr<ui::Form> Win32Toolkit::createForm(const ui::FormSpec& params) {
+    return std::make_unique<Win32Form>(*this, params);
 }
 
 WindowId Win32Toolkit::applicationWindow() const { return reinterpret_cast<WindowId>(app_.hwnd()); }

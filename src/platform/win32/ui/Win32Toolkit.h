@@ -22,13 +22,13 @@ class Win32Toolkit : public ui::Toolkit {
   public:
     explicit Win32Toolkit(const std::wstring& title);
 
-    std::unique_ptr<ui::Form> createForm(const ui::FormSpec& spec) override;
+    std::unique_ptr<ui::Form> createForm(const ui::FormSpec& params) override;
     bool ask(ui::QuestionKind kind, const std::wstring& text) override;
     void notify(const std::wstring& text) override;
     void showError(const std::wstring& text) override;
     WindowId applicationWindow() const override;
     void markApplicationToolWindow() override;
-    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& spec) override;
+    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) override;
     void run(ui::Form& mainForm) override;
 
     HWND appWindow() const { return app_.hwnd(); }

@@ -8,18 +8,6 @@ source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
 vx_e2e_start
 
-# Unfolds the tool panel and presses its last button, the player's.
-show_player() {
-    local bar bx by panel px py pw ph
-    bar=$(vx_probe wait TForm1 20000 | clean)
-    read -r bx by _ _ <<<"$bar"
-    click_at $((bx + 12)) $((by + 11))
-    panel=$(vx_probe wait TForm3 5000 | clean)
-    read -r px py pw ph <<<"$panel"
-    click_at $((px + pw / 2)) $((py + ph - 11))
-    vx_probe wait TForm8 5000 >/dev/null
-}
-
 close_program() {
     local bar bx by popup mx my
     bar=$(vx_probe wait TForm1 5000 | clean)

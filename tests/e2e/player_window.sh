@@ -25,17 +25,6 @@ make_wav "$app/a.wav" 3
 make_wav "$app/b.wav" 2
 echo "not media" >"$app/notes.txt"
 
-show_player() {
-    local bar bx by panel px py pw ph
-    bar=$(vx_probe wait TForm1 20000 | clean)
-    read -r bx by _ _ <<<"$bar"
-    click_at $((bx + 12)) $((by + 11))
-    panel=$(vx_probe wait TForm3 5000 | clean)
-    read -r px py pw ph <<<"$panel"
-    click_at $((px + pw / 2)) $((py + ph - 11))
-    vx_probe wait TForm8 5000 >/dev/null
-}
-
 # The display list once entry $1 is selected, waiting up to 10 s for it.
 wait_selected() {
     local items

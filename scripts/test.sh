@@ -49,7 +49,12 @@ echo "== tier 3: end to end under Wine"
 for script in tests/e2e/*.sh; do
     [ "$(basename "$script")" = lib.sh ] && continue
     echo "-- $script"
-    out=$(VX_ROOT="$root" timeout 600 bash "$script" 2>&1)
+    # Each script's Wine prefix lives under its own temporary folder, removed afterwards even
+    # when the script was stopped by the timeout, so the prefixes never pile up on the disk.
+    scratch="$b/scratch"
+    rm -rf "$scratch" && mkdir -p "$scratch"
+    out=$(TMPDIR="$scratch" VX_ROOT="$root" timeout 600 bash "$script" 2>&1)
+    rm -rf "$scratch"
     echo "$out" | grep -vE '^  ok ' | grep -v 'setlocale'
     line=$(echo "$out" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -n 1)
     if [ -n "$line" ]; then

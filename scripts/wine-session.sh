@@ -6,7 +6,8 @@
 #   vx_desktop_start            start the "shell" desktop with a taskbar
 #   vx_desktop PROGRAM [ARGS]   start a Windows program in that desktop
 #   vx_probe ARGS               run the end-to-end probe in that desktop
-#   vx_session_stop             end every process the session started
+#   vx_session_stop             end every process the session started and delete a
+#                               prefix that vx_session_start made up itself
 VX_ROOT=${VX_ROOT:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
 VX_BUILD=${VX_BUILD:-$VX_ROOT/build}
 VX_PROBE="$VX_BUILD/win/tests/e2e/probe/vxprobe.exe"
@@ -36,7 +37,13 @@ vx_russian_locale() {
 
 vx_session_start() {
     export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-    export WINEPREFIX=${1:-$(mktemp -d)/pfx}
+    if [ -n "${1:-}" ]; then
+        export WINEPREFIX=$1
+    else
+        # A throwaway prefix (some hundred megabytes): vx_session_stop deletes it again.
+        VX_OWNED_DIR=$(mktemp -d) || return 1
+        export WINEPREFIX=$VX_OWNED_DIR/pfx
+    fi
     if [ -z "${DISPLAY:-}" ] || [ "${VX_OWN_DISPLAY:-1}" = 1 ]; then
         local n
         n=$(vx_free_display)
@@ -80,4 +87,9 @@ vx_session_stop() {
     local p
     for p in "${VX_PIDS[@]}"; do kill "$p" 2>/dev/null || true; done
     VX_PIDS=()
+    if [ -n "${VX_OWNED_DIR:-}" ]; then
+        wineserver -w 2>/dev/null || true
+        rm -rf "$VX_OWNED_DIR"
+        VX_OWNED_DIR=
+    fi
 }

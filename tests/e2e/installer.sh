@@ -10,7 +10,9 @@ source "$root/scripts/wine-session.sh"
 source "$here/lib.sh"
 
 pkg=$VX_BUILD/package
-if [ ! -f "$pkg/vextral-setup.exe" ] || [ ! -f "$pkg/vextral-portable.zip" ]; then
+# Packs anew when a package is missing or older than the program or the setup script.
+if [ ! -f "$VX_BUILD/win/vextral.exe" ] || [ ! -f "$pkg/vextral-portable.zip" ] || [ ! "$pkg/vextral-setup.exe" -nt "$VX_BUILD/win/vextral.exe" ] ||
+    [ ! "$pkg/vextral-setup.exe" -nt "$root/installer/vextral.nsi" ]; then
     VX_BUILD=$VX_BUILD bash "$root/scripts/package.sh" >/dev/null || { echo "packaging failed"; echo "0 passed, 1 failed"; exit 1; }
 fi
 
@@ -107,7 +109,7 @@ wine "$default_dir/Uninstall.exe" /S "_?=$default_win"
 check_eq "uninstaller exits with 0" 0 $?
 check "program removed" test ! -e "$default_dir/vextral.exe"
 check_eq "Dirs.vxl, Last.m3u and WinStart.txt left" "$sums" "$(user_files "$default_dir")"
-check "the other copy's Uninstall key stays" test "$(uninstall_value InstallLocation)" = "$custom_win"
+check_eq "the other copy's Uninstall key stays" "$custom_win" "$(uninstall_value InstallLocation)"
 check "the other copy's shortcuts stay" test -f "$menu_dir/Vextral.lnk"
 check "the other copy stays" test -f "$custom_dir/vextral.exe"
 

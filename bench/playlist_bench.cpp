@@ -104,7 +104,7 @@ int wmain(int argc, wchar_t** argv) {
         double e = nowMs();
         paths.addItems(entries.paths);
         double f = nowMs();
-        display.addItems(entries.titles);
+        display.addItems(std::move(entries.titles));
         double g = nowMs();
         std::vector<std::wstring> back;
         for (int i = 0; i < paths.count(); ++i)

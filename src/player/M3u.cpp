@@ -149,9 +149,11 @@ Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlis
         table[b] = one[0];
     }
     return parseLines(raw, playlistName, [&table](std::string_view v) {
-        std::wstring out(v.size(), L'\0');
-        for (std::size_t i = 0; i < v.size(); ++i)
-            out[i] = table[static_cast<unsigned char>(v[i])];
+        // Reserved and appended rather than sized and overwritten: no pass that zeroes the text.
+        std::wstring out;
+        out.reserve(v.size());
+        for (char c : v)
+            out.push_back(table[static_cast<unsigned char>(c)]);
         return out;
     });
 }

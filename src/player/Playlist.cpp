@@ -41,7 +41,7 @@ void Playlist::ReadM3U(const std::wstring& fileName, bool append) {
     if (!append)
         clear();
     paths_.addItems(entries.paths);
-    display_.addItems(entries.titles);
+    display_.addItems(std::move(entries.titles));
     stored_.insert(stored_.end(), std::make_move_iterator(entries.paths.begin()),
                    std::make_move_iterator(entries.paths.end()));
 }

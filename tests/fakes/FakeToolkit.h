@@ -53,7 +53,7 @@ class FakeListBox : public ui::ListBox {
     WindowId handle() const override { return WindowId(5000 + params.id); }
     int id() const override { return params.id; }
     void addItem(const std::wstring& t) override { items.push_back(t); }
-    void addItems(const std::vector<std::wstring>& t) override { items.insert(items.end(), t.begin(), t.end()); }
+    void addItems(std::vector<std::wstring> t) override { items.insert(items.end(), t.begin(), t.end()); }
     void deleteItem(int i) override {
         if (i < 0 || i >= count())
             return;

@@ -49,8 +49,8 @@ struct ListBoxSpec : ControlSpec {
 class ListBox : public Control {
   public:
     virtual void addItem(const std::wstring& text) = 0;
-    // Adds many items with one redraw at the end.
-    virtual void addItems(const std::vector<std::wstring>& texts) = 0;
+    // Adds many items with one redraw at the end; the texts are taken over (move them in).
+    virtual void addItems(std::vector<std::wstring> texts) = 0;
     virtual void deleteItem(int index) = 0;
     virtual void clear() = 0;
     virtual int count() const = 0;

@@ -107,6 +107,39 @@ HWND startButton() {
 
 DWORD timeoutArg(int argc, wchar_t** argv, int index) { return argc > index ? DWORD(_wtoi(argv[index])) : 10000; }
 
+// The list box keeps its texts in the program, so they are read one by one with the program's
+// "VextralListText" message, which answers with WM_COPYDATA to a window of ours.
+LRESULT CALLBACK receiveText(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_COPYDATA) {
+        auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+        auto* text = reinterpret_cast<std::wstring*>(GetWindowLongPtrW(w, GWLP_USERDATA));
+        text->assign(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
+        return TRUE;
+    }
+    return DefWindowProcW(w, message, wParam, lParam);
+}
+
+std::wstring listText(HWND list, int index) {
+    static const UINT message = RegisterWindowMessageW(L"VextralListText");
+    static std::wstring text;
+    static HWND receiver = [] {
+        WNDCLASSW c{};
+        c.lpfnWndProc = receiveText;
+        c.hInstance = GetModuleHandleW(nullptr);
+        c.lpszClassName = L"VxProbeReceiver";
+        RegisterClassW(&c);
+        HWND w = CreateWindowExW(0, c.lpszClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, c.hInstance,
+                                 nullptr);
+        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&text));
+        return w;
+    }();
+    text.clear();
+    DWORD_PTR answered = 0;
+    SendMessageTimeoutW(list, message, WPARAM(index), reinterpret_cast<LPARAM>(receiver), SMTO_NORMAL, 5000,
+                        &answered);
+    return text;
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -239,11 +272,8 @@ int wmain(int argc, wchar_t** argv) {
         if (!c)
             return 1;
         const int n = int(SendMessageW(c, LB_GETCOUNT, 0, 0));
-        for (int i = 0; i < n; ++i) {
-            std::wstring text(std::size_t(SendMessageW(c, LB_GETTEXTLEN, WPARAM(i), 0)) + 1, L'\0');
-            text.resize(std::size_t(SendMessageW(c, LB_GETTEXT, WPARAM(i), reinterpret_cast<LPARAM>(text.data()))));
-            out(text);
-        }
+        for (int i = 0; i < n; ++i)
+            out(listText(c, i));
         out(L"selected " + std::to_wstring(int(SendMessageW(c, LB_GETCURSEL, 0, 0))));
         return 0;
     }

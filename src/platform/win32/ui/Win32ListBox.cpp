@@ -4,14 +4,17 @@
 #include "platform/win32/ui/Win32Form.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include "res/GlyphArt.h"
+#include <algorithm>
 #include <commctrl.h>
 
 namespace vx::win32 {
 
 Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params)
-    : form_(form), id_(params.id), handCursor_(params.handCursor) {
+    : form_(form), textColour_(colourRef(params.font.colour)), background_(colourRef(params.background)),
+      font_(form.fontFor(params.font)), id_(params.id), handCursor_(params.handCursor) {
     const auto& r = params.rect;
-    DWORD style = WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
+    DWORD style = WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_NODATA |
+                  LBS_OWNERDRAWFIXED;
     if (params.visible)
         style |= WS_VISIBLE;
     if (params.flat)
@@ -19,9 +22,9 @@ Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params)
     hwnd_ = CreateWindowExW(params.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, r.width,
                             r.height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, params.itemHeight);
-    form.setChildColours(hwnd_, colourRef(params.font.colour), colourRef(params.background));
+    form.setChildColours(hwnd_, textColour_, background_);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32ListBox::windowProc)));
@@ -39,44 +42,108 @@ Win32ListBox::~Win32ListBox() {
 }
 
 LRESULT CALLBACK Win32ListBox::windowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    static const UINT listText = RegisterWindowMessageW(ListTextMessageName);
     auto* self = reinterpret_cast<Win32ListBox*>(GetWindowLongPtrW(w, GWLP_USERDATA));
-    if (message == WM_KEYDOWN && self->onKeyDown) {
-        int key = int(wParam);
-        self->form_.toolkit().dispatch([&] { self->onKeyDown(key); });
-    } else if (message == WM_SETCURSOR && self->handCursor_ && LOWORD(lParam) == HTCLIENT) {
-        SetCursor(LoadCursorW(nullptr, IDC_HAND));
-        return TRUE;
+    switch (message) {
+    case WM_KEYDOWN:
+        if (self->onKeyDown) {
+            int key = int(wParam);
+            self->form_.toolkit().dispatch([&] { self->onKeyDown(key); });
+        }
+        break;
+    case WM_SETCURSOR:
+        if (self->handCursor_ && LOWORD(lParam) == HTCLIENT) {
+            SetCursor(LoadCursorW(nullptr, IDC_HAND));
+            return TRUE;
+        }
+        break;
+    case ReflectedDrawItem: self->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    // The control keeps no texts, so the text queries are answered from the model.
+    case LB_GETTEXTLEN: return self->textLength(wParam);
+    case LB_GETTEXT: return self->copyText(wParam, reinterpret_cast<wchar_t*>(lParam));
+    default:
+        if (message == listText)
+            return self->sendText(wParam, reinterpret_cast<HWND>(lParam));
+        break;
     }
     return CallWindowProcW(self->original_, w, message, wParam, lParam);
 }
 
+void Win32ListBox::drawItem(const DRAWITEMSTRUCT& item) const {
+    HDC dc = item.hDC;
+    RECT row = item.rcItem;
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : background_;
+    SetBkColor(dc, back);
+    SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : textColour_);
+    // ETO_OPAQUE fills the row with the background colour as it draws the text.
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
+    if (item.itemID < items_.size()) {
+        const auto& text = items_[item.itemID];
+        SelectObjectScope font(dc, font_);
+        RECT inset = row;
+        inset.left += 2;
+        DrawTextW(dc, text.c_str(), int(text.size()), &inset,
+                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(dc, &row);
+}
+
+LRESULT Win32ListBox::textLength(WPARAM index) const {
+    return index < items_.size() ? LRESULT(items_[index].size()) : LB_ERR;
+}
+
+LRESULT Win32ListBox::copyText(WPARAM index, wchar_t* buffer) const {
+    if (index >= items_.size() || !buffer)
+        return LB_ERR;
+    const auto& text = items_[index];
+    std::copy(text.begin(), text.end(), buffer);
+    buffer[text.size()] = L'\0';
+    return LRESULT(text.size());
+}
+
+bool Win32ListBox::sendText(WPARAM index, HWND receiver) const {
+    if (index >= items_.size() || !IsWindow(receiver))
+        return false;
+    const auto& text = items_[index];
+    COPYDATASTRUCT data{ULONG_PTR(index), DWORD(text.size() * sizeof(wchar_t)), const_cast<wchar_t*>(text.data())};
+    SendMessageW(receiver, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd_), reinterpret_cast<LPARAM>(&data));
+    return true;
+}
+
 void Win32ListBox::addItem(const std::wstring& text) {
-    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    items_.push_back(text);
+    SendMessageW(hwnd_, LB_ADDSTRING, 0, 0);
 }
 
-void Win32ListBox::addItems(const std::vector<std::wstring>& texts) {
-    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(hwnd_, LB_INITSTORAGE, texts.size(), LPARAM(texts.size() * 32));
-    for (const auto& t : texts)
-        SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(t.c_str()));
-    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(hwnd_, nullptr, TRUE);
+void Win32ListBox::addItems(std::vector<std::wstring> texts) {
+    if (texts.empty())
+        return;
+    if (items_.empty())
+        items_ = std::move(texts);
+    else
+        items_.insert(items_.end(), std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
+    // Growing the count keeps the selection and the scroll position.
+    SendMessageW(hwnd_, LB_SETCOUNT, items_.size(), 0);
 }
 
-void Win32ListBox::deleteItem(int index) { SendMessageW(hwnd_, LB_DELETESTRING, WPARAM(index), 0); }
+void Win32ListBox::deleteItem(int index) {
+    if (index < 0 || std::size_t(index) >= items_.size())
+        return;
+    items_.erase(items_.begin() + index);
+    SendMessageW(hwnd_, LB_DELETESTRING, WPARAM(index), 0);
+}
 
-void Win32ListBox::clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
+void Win32ListBox::clear() {
+    items_.clear();
+    SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
+}
 
-int Win32ListBox::count() const { return int(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
+int Win32ListBox::count() const { return int(items_.size()); }
 
 std::wstring Win32ListBox::item(int index) const {
-    LRESULT n = SendMessageW(hwnd_, LB_GETTEXTLEN, WPARAM(index), 0);
-    if (n == LB_ERR)
-        return {};
-    std::wstring text(std::size_t(n) + 1, L'\0');
-    n = SendMessageW(hwnd_, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(n == LB_ERR ? 0 : std::size_t(n));
-    return text;
+    return index >= 0 && std::size_t(index) < items_.size() ? items_[index] : std::wstring();
 }
 
 int Win32ListBox::selectedIndex() const {

@@ -2,12 +2,22 @@
 #include "platform/ui/Controls.h"
 #include <windows.h>
 #include <commctrl.h>
+#include <string>
+#include <vector>
 
 namespace vx::win32 {
 
 class Win32Form;
 
-// The system list box: notifications come back through the form, keys through a subclass.
+// The name of the registered message that reads one entry of a list box from another process
+// (an automation or test client): wParam is the entry's index, lParam the window that receives the
+// text as WM_COPYDATA (dwData = the index). Answers TRUE when the entry exists.
+constexpr wchar_t ListTextMessageName[] = L"VextralListText";
+
+// The system list box in owner-data mode: the texts live here, the control only counts, selects,
+// scrolls and asks for each visible row to be drawn. That makes a fill of a hundred thousand
+// entries one LB_SETCOUNT instead of a hundred thousand string copies inside the control.
+// Notifications come back through the form, keys through a subclass.
 class Win32ListBox : public ui::ListBox {
   public:
     Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params);
@@ -15,7 +25,7 @@ class Win32ListBox : public ui::ListBox {
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd_); }
     int id() const override { return id_; }
     void addItem(const std::wstring& text) override;
-    void addItems(const std::vector<std::wstring>& texts) override;
+    void addItems(std::vector<std::wstring> texts) override;
     void deleteItem(int index) override;
     void clear() override;
     int count() const override;
@@ -28,7 +38,15 @@ class Win32ListBox : public ui::ListBox {
     // looks its data up in the server on every message, which made a bulk fill a hundred times
     // slower.
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
+    void drawItem(const DRAWITEMSTRUCT& item) const;
+    LRESULT textLength(WPARAM index) const;
+    LRESULT copyText(WPARAM index, wchar_t* buffer) const;
+    bool sendText(WPARAM index, HWND receiver) const;
     Win32Form& form_;
+    std::vector<std::wstring> items_;
+    COLORREF textColour_;
+    COLORREF background_;
+    HFONT font_;
     HWND hwnd_;
     WNDPROC original_ = nullptr;
     int id_;

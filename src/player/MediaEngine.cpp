@@ -66,6 +66,8 @@ std::uint32_t MediaEngine::length() {
     return statusItem(mci::StatusLength);
 }
 
+std::uint32_t MediaEngine::mode() { return device_ ? statusItem(mci::StatusMode) : 0; }
+
 std::uint32_t MediaEngine::position() { return device_ ? statusItem(mci::StatusPosition) : 0; }
 
 } // namespace vx

@@ -37,6 +37,8 @@ class MediaEngine {
     // Pauses while playing, resumes while paused; in other modes nothing.
     void pause();
     void stop();
+    // The device's mode (platform::mci::ModePlay, ModePause, ModeStop ...); 0 with no device open.
+    std::uint32_t mode();
     void seek(std::uint32_t positionMs);
     std::uint32_t length();
     // Needs no open device: then it answers 0.

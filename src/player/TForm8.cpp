@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/Paths.h"
 #include "app/TForm1.h"
+#include "player/FolderImport.h"
 #include "player/M3u.h"
 #include "player/MediaEngine.h"
 #include "player/RandomChoice.h"
@@ -31,7 +32,33 @@ std::wstring currentFolderOf(const std::wstring& path) {
     return folder;
 }
 
+// Whether a dropped file is a playlist: ".m3u" or ".m3u8" in any case.
+bool isDroppedPlaylist(const std::wstring& path) {
+    const std::wstring name = paths::fileNameOf(path);
+    const auto dot = name.rfind(L'.');
+    if (dot == std::wstring::npos)
+        return false;
+    std::wstring ext = name.substr(dot);
+    for (auto& c : ext)
+        if (c >= L'A' && c <= L'Z')
+            c = wchar_t(c - L'A' + L'a');
+    return ext == L".m3u" || ext == L".m3u8";
+}
+
 } // namespace
+
+// Brings the claim on the media keys in line with the engine when a handler ends, also when it
+// ends with an error (an entry that would not open leaves no device open).
+class TForm8::MediaKeysClaim {
+  public:
+    explicit MediaKeysClaim(TForm8& form) : form_(form) {}
+    ~MediaKeysClaim() { form_.claimMediaKeys(); }
+    MediaKeysClaim(const MediaKeysClaim&) = delete;
+    MediaKeysClaim& operator=(const MediaKeysClaim&) = delete;
+
+  private:
+    TForm8& form_;
+};
 
 TForm8::TForm8(Application& app) : app_(app) {
     ui::FormSpec params;
@@ -89,6 +116,9 @@ TForm8::TForm8(Application& app) : app_(app) {
                                           app.programFolder());
     window_->onShow = [this] { FormShow(); };
     window_->onClose = [this] { FormClose(); };
+    app.platform.ui.acceptDrops(*ListBox1,
+                                [this](const std::vector<ui::DroppedItem>& items) { ListBox1DropFiles(items); });
+    app.platform.ui.mediaKeys().onKey = [this](ui::MediaKey key) { return MediaKeyDown(key); };
 }
 
 void TForm8::FormCreate() {
@@ -108,11 +138,19 @@ void TForm8::FormClose() {
 
 MediaEngine& TForm8::engine() { return app_.Form1->MediaPlayer1; }
 
-void TForm8::closeMediaEngine() { engine().close(); }
+void TForm8::closeMediaEngine() {
+    const MediaKeysClaim claim(*this);
+    engine().close();
+}
+
+void TForm8::claimMediaKeys() {
+    app_.platform.ui.mediaKeys().setClaimed(playlist->TrackLoaded && engine().isOpen());
+}
 
 void TForm8::saveLastPlaylist() { playlist->saveLast(); }
 
 void TForm8::PlayN(int N) {
+    const MediaKeysClaim claim(*this);
     if (N < 0 || N >= playlist->count())
         return;
     auto& player = engine();
@@ -138,6 +176,7 @@ std::optional<std::wstring> TForm8::chooseMediaFile() {
 }
 
 void TForm8::N3Click() {
+    const MediaKeysClaim claim(*this);
     auto chosen = chooseMediaFile();
     if (!chosen)
         return;
@@ -204,6 +243,7 @@ int TForm8::nextIndex() {
 }
 
 void TForm8::Timer1Timer() {
+    const MediaKeysClaim claim(*this);
     auto& player = engine();
     if (!player.isOpen())
         return;
@@ -257,6 +297,7 @@ void TForm8::nextPlate(ui::MouseShift shift) {
 }
 
 void TForm8::Image1MouseDown(ui::MouseShift shift, int x, int /*y*/) {
+    const MediaKeysClaim claim(*this);
     if (x >= 116) {
         const Rect r = window_->bounds();
         PopupMenu1->popupAt(r.left + r.width, r.top);
@@ -271,11 +312,52 @@ void TForm8::Image1MouseDown(ui::MouseShift shift, int x, int /*y*/) {
         player.play();
     else if (x <= 70)
         player.pause();
-    else if (x <= 93) {
-        player.stop();
-        player.seek(0);
-    } else
+    else if (x <= 93)
+        stopPlate();
+    else
         nextPlate(shift);
+}
+
+void TForm8::stopPlate() {
+    auto& player = engine();
+    player.stop();
+    player.seek(0);
+}
+
+bool TForm8::MediaKeyDown(ui::MediaKey key) {
+    const MediaKeysClaim claim(*this);
+    if (!playlist->TrackLoaded)
+        return false;
+    auto& player = engine();
+    ui::MouseShift left;
+    left.left = true;
+    switch (key) {
+    case ui::MediaKey::PlayPause: {
+        const std::uint32_t mode = player.mode();
+        if (mode == platform::mci::ModePlay || mode == platform::mci::ModePause)
+            player.pause();
+        else
+            player.play();
+        break;
+    }
+    case ui::MediaKey::Stop: stopPlate(); break;
+    case ui::MediaKey::NextTrack: nextPlate(left); break;
+    case ui::MediaKey::PreviousTrack: previousPlate(left); break;
+    }
+    return true;
+}
+
+void TForm8::ListBox1DropFiles(const std::vector<ui::DroppedItem>& items) {
+    for (const auto& item : items) {
+        if (item.folder) {
+            FoundMedia found = findMedia(app_.platform.files, item.path);
+            playlist->addMany(found.titles, found.paths);
+        } else if (isDroppedPlaylist(item.path)) {
+            playlist->ReadM3U(item.path, true);
+        } else {
+            playlist->add(paths::fileNameOf(item.path), item.path);
+        }
+    }
 }
 
 void TForm8::ListBox1KeyDown(int virtualKey) {

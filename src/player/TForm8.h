@@ -2,9 +2,11 @@
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/MediaKeys.h"
 #include "player/Playlist.h"
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace vx {
 
@@ -40,6 +42,17 @@ class TForm8 {
     void Image1MouseDown(ui::MouseShift shift, int x, int y);
     void ListBox1KeyDown(int virtualKey);
     void ListBox1DblClick();
+    // A media key acts as its plate of the strip does with the left button: play/pause as the
+    // pause plate while a track plays or pauses, else as the play plate; stop, next and previous
+    // as theirs. True when it acted, which needs TrackLoaded as the plates do.
+    bool MediaKeyDown(ui::MediaKey key);
+    // Claims the media keys while a track is loaded (a device open), so they reach the player
+    // from anywhere, and gives them back to other programs when nothing is loaded.
+    void claimMediaKeys();
+    // Files and folders dropped on the list, in drop order: a folder appends its media files as
+    // "Добавить папку" does, a playlist (".m3u", ".m3u8" in any case) is read after the end of
+    // the list, any other file is appended as "Добавить файл" appends it. Nothing starts.
+    void ListBox1DropFiles(const std::vector<ui::DroppedItem>& items);
     bool randomOrder() const;
     // The entry after the current one: random when "Случайно" is checked, else the next, with
     // the end of the list wrapping to 0; -1 when the playlist is empty.
@@ -63,12 +76,14 @@ class TForm8 {
     std::unique_ptr<Playlist> playlist;
 
   private:
+    class MediaKeysClaim;
     // The open dialog of the tool panel at the folder stored as LastPath, which the chosen
     // file's folder then replaces; nothing when cancelled.
     std::optional<std::wstring> chooseMediaFile();
     void previousPlate(ui::MouseShift shift);
     void nextPlate(ui::MouseShift shift);
     void importFolder(bool append);
+    void stopPlate();
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;

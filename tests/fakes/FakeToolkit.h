@@ -229,6 +229,21 @@ class FakeImage : public ui::Image {
     ui::ImageSpec params;
 };
 
+// The media keys: remembers whether the program claims them and how often that changed.
+class FakeMediaKeys : public ui::MediaKeys {
+  public:
+    void setClaimed(bool c) override {
+        if (c != claimed_)
+            ++changes;
+        claimed_ = c;
+    }
+    bool claimed() const override { return claimed_; }
+    int changes = 0;
+
+  private:
+    bool claimed_ = false;
+};
+
 class FakeForm : public ui::Form {
   public:
     FakeForm(FakeToolkit& toolkit, const ui::FormSpec& s);
@@ -334,6 +349,8 @@ class FakeToolkit : public ui::Toolkit {
     std::vector<std::pair<ui::FileDialogKind, ui::FileDialogSpec>> fileDialogs;
     FakeForm* mainForm = nullptr;
     std::vector<std::string>* log = nullptr;
+    FakeMediaKeys keys;
+    std::map<WindowId, ui::DropHandler> dropTargets; // by the control's handle
 
     std::unique_ptr<ui::Form> createForm(const ui::FormSpec& params) override {
         auto form = std::make_unique<FakeForm>(*this, params);
@@ -357,6 +374,10 @@ class FakeToolkit : public ui::Toolkit {
         auto a = fileAnswers.front();
         fileAnswers.pop_front();
         return a;
+    }
+    ui::MediaKeys& mediaKeys() override { return keys; }
+    void acceptDrops(ui::Control& target, ui::DropHandler onDrop) override {
+        dropTargets[target.handle()] = std::move(onDrop);
     }
     WindowId applicationWindow() const override { return 1; }
     void markApplicationToolWindow() override {
@@ -384,6 +405,23 @@ class FakeToolkit : public ui::Toolkit {
     void press(ui::ToolButton& b, ui::MouseButton m) {
         if (b.onMouseDown)
             fire([&] { b.onMouseDown(m); });
+    }
+    // A media key reaches the program; true when the program acted on it (a handler that failed
+    // did act: its error was shown).
+    bool pressMediaKey(ui::MediaKey key) {
+        if (!keys.onKey)
+            return false;
+        bool acted = true;
+        fire([&] { acted = keys.onKey(key); });
+        return acted;
+    }
+    // The shell drops items on a control; false when the control takes no drops.
+    bool drop(const ui::Control& target, const std::vector<ui::DroppedItem>& items) {
+        auto it = dropTargets.find(target.handle());
+        if (it == dropTargets.end() || !it->second)
+            return false;
+        fire([&] { it->second(items); });
+        return true;
     }
     void click(ui::ToolButton& b) {
         press(b, ui::MouseButton::Left);

@@ -2,6 +2,7 @@
 #include "platform/Types.h"
 #include "platform/ui/Dialogs.h"
 #include "platform/ui/Form.h"
+#include "platform/ui/MediaKeys.h"
 #include <functional>
 #include <optional>
 #include <memory>
@@ -35,6 +36,11 @@ class Toolkit {
 
     // Runs a common open or save dialog modally; the chosen full path, or nothing when cancelled.
     virtual std::optional<std::wstring> runFileDialog(FileDialogKind kind, const FileDialogSpec& params) = 0;
+
+    // The keyboard's media keys, one object for the whole run.
+    virtual MediaKeys& mediaKeys() = 0;
+    // Lets the user drop files and folders from the shell on a control; each drop runs onDrop.
+    virtual void acceptDrops(Control& target, DropHandler onDrop) = 0;
 
     // Runs when the shell has (re)created its taskbar ("TaskbarCreated"), after a restart of the shell.
     std::function<void()> onTaskbarCreated;

@@ -284,6 +284,12 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         for (auto& timer : timers_)
             static_cast<Win32Timer&>(*timer).fire(UINT_PTR(wParam));
         return 0;
+    case WM_APPCOMMAND:
+        // A media key that reached this window; what the program does not act on goes on to
+        // the parent and the shell.
+        if (toolkit_.appCommand(lParam))
+            return TRUE;
+        break;
     case WM_LBUTTONDBLCLK:
         if (onDblClick) {
             toolkit_.dispatch(onDblClick);

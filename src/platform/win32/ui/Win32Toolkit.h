@@ -1,7 +1,11 @@
 #pragma once
 #include "platform/ui/Toolkit.h"
 #include "platform/win32/ui/WindowBase.h"
+#include "platform/win32/ui/Win32DropTarget.h"
+#include "platform/win32/ui/Win32MediaKeys.h"
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace vx::win32 {
 
@@ -21,6 +25,7 @@ class ApplicationWindow : public WindowBase {
 class Win32Toolkit : public ui::Toolkit {
   public:
     explicit Win32Toolkit(const std::wstring& title);
+    ~Win32Toolkit() override;
 
     std::unique_ptr<ui::Form> createForm(const ui::FormSpec& params) override;
     bool ask(ui::QuestionKind kind, const std::wstring& text) override;
@@ -30,6 +35,10 @@ class Win32Toolkit : public ui::Toolkit {
     void markApplicationToolWindow() override;
     std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) override;
     void run(ui::Form& mainForm) override;
+    ui::MediaKeys& mediaKeys() override;
+    void acceptDrops(ui::Control& target, ui::DropHandler onDrop) override;
+    // A WM_APPCOMMAND that reached one of the program's windows: true when the program acted.
+    bool appCommand(LPARAM lParam);
 
     HWND appWindow() const { return app_.hwnd(); }
     bool underWine() const { return underWine_; }
@@ -41,6 +50,8 @@ class Win32Toolkit : public ui::Toolkit {
   private:
     ApplicationWindow app_;
     bool underWine_;
+    std::unique_ptr<Win32MediaKeys> mediaKeys_;
+    std::vector<std::unique_ptr<Win32DropTarget>> dropTargets_;
 };
 
 // Disables the thread's other top-level windows while a modal window or box is up.

@@ -17,9 +17,15 @@
 //   vxprobe checked CLASS ID         print 1 when check box ID in the window of CLASS is ticked, else 0
 //   vxprobe items CLASS ID           print the items of list box ID in the window of CLASS, one a line,
 //                                    and "selected N" last
+//   vxprobe drop CLASS ID PATH...    post WM_DROPFILES with PATH... (in this order) to control ID
+//   vxprobe appcommand CLASS ID N    send WM_APPCOMMAND N (a key's) to control ID (0: the window
+//                                    itself); print the answer
+//   vxprobe hotkey VK                print 1 when no program holds VK as a system-wide hot key, else 0
+//   vxprobe key VK                   press and release the key VK through the system's input
 //
 // It joins the desktop named "shell" when there is one, so that it sees the windows there.
 #include <windows.h>
+#include <shlobj.h>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -284,6 +290,59 @@ int wmain(int argc, wchar_t** argv) {
             return 1;
         wprintf(L"%d\n", SendMessageW(c, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0);
         return 0;
+    }
+    if (cmd == L"drop" && argc >= 5) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        HWND c = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
+        if (!c)
+            return 1;
+        // A drop as the shell hands it over: a DROPFILES header, then the paths, each ended by a
+        // null character, and a null after the last. A memory handle does not cross processes,
+        // so the block is written into the program's own memory, where a fixed block's address
+        // serves as its handle.
+        std::wstring list;
+        for (int i = 4; i < argc; ++i)
+            list += std::wstring(argv[i]) + L'\0';
+        list += L'\0';
+        std::string block(sizeof(DROPFILES) + list.size() * sizeof(wchar_t), '\0');
+        auto* header = reinterpret_cast<DROPFILES*>(block.data());
+        header->pFiles = sizeof(DROPFILES);
+        header->fWide = TRUE;
+        memcpy(block.data() + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
+        DWORD pid = 0;
+        GetWindowThreadProcessId(c, &pid);
+        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+        if (!process)
+            return 1;
+        void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        const bool written = remote && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
+        CloseHandle(process);
+        return written && PostMessageW(c, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) ? 0 : 1;
+    }
+    if (cmd == L"appcommand" && argc >= 5) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        HWND c = w && _wtoi(argv[3]) ? findDescendant(w, _wtoi(argv[3])) : w;
+        if (!c)
+            return 1;
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(c, WM_APPCOMMAND, reinterpret_cast<WPARAM>(c),
+                            MAKELPARAM(0, _wtoi(argv[4]) | FAPPCOMMAND_KEY), SMTO_NORMAL, 5000, &answer);
+        wprintf(L"%d\n", int(answer));
+        return 0;
+    }
+    if (cmd == L"hotkey" && argc >= 3) {
+        const bool free = RegisterHotKey(nullptr, 1, 0, UINT(_wtoi(argv[2]))) != 0;
+        if (free)
+            UnregisterHotKey(nullptr, 1);
+        wprintf(L"%d\n", free ? 1 : 0);
+        return 0;
+    }
+    if (cmd == L"key" && argc >= 3) {
+        INPUT press[2] = {};
+        press[0].type = press[1].type = INPUT_KEYBOARD;
+        press[0].ki.wVk = press[1].ki.wVk = WORD(_wtoi(argv[2]));
+        press[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        return SendInput(2, press, sizeof(INPUT)) == 2 ? 0 : 1;
     }
     if (cmd == L"popup") {
         HWND w = waitFor(L"#32768", nullptr, timeoutArg(argc, argv, 2));

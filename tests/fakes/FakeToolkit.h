@@ -229,6 +229,23 @@ class FakeImage : public ui::Image {
     ui::ImageSpec params;
 };
 
+// The folder tree: the test selects a folder by its path; an empty path stands for a virtual
+// folder (the computer, the network), `selected` false for no selection at all.
+class FakeShellFolderTree : public ui::ShellFolderTree {
+  public:
+    explicit FakeShellFolderTree(const ui::ShellFolderTreeSpec& s) : params(s) {}
+    WindowId handle() const override { return WindowId(5000 + params.id); }
+    int id() const override { return params.id; }
+    std::wstring selectedPath() const override { return selected ? path : std::wstring(); }
+    void select(const std::wstring& folder) {
+        selected = true;
+        path = folder;
+    }
+    ui::ShellFolderTreeSpec params;
+    bool selected = false;
+    std::wstring path;
+};
+
 // The media keys: remembers whether the program claims them and how often that changed.
 class FakeMediaKeys : public ui::MediaKeys {
   public:
@@ -310,6 +327,11 @@ class FakeForm : public ui::Form {
         return *images.back();
     }
 
+    ui::ShellFolderTree& addShellFolderTree(const ui::ShellFolderTreeSpec& params) override {
+        shellFolderTrees.push_back(std::make_unique<FakeShellFolderTree>(params));
+        return *shellFolderTrees.back();
+    }
+
     FakeSpeedButton& speedButton(int controlId) const;
 
     FakeToolkit& toolkit;
@@ -334,6 +356,7 @@ class FakeForm : public ui::Form {
     std::vector<std::unique_ptr<FakeDriveComboBox>> driveComboBoxes;
     std::vector<std::unique_ptr<FakeDirectoryListBox>> directoryListBoxes;
     std::vector<std::unique_ptr<FakeImage>> images;
+    std::vector<std::unique_ptr<FakeShellFolderTree>> shellFolderTrees;
 };
 
 class FakeToolkit : public ui::Toolkit {

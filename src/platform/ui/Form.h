@@ -8,6 +8,7 @@
 #include "platform/ui/DriveComboBox.h"
 #include "platform/ui/ProgressBar.h"
 #include "platform/ui/Image.h"
+#include "platform/ui/ShellFolderTree.h"
 #include <functional>
 #include <string>
 
@@ -69,6 +70,7 @@ class Form {
     virtual DriveComboBox& addDriveComboBox(const DriveComboBoxSpec& params) = 0;
     virtual DirectoryListBox& addDirectoryListBox(const DirectoryListBoxSpec& params) = 0;
     virtual Image& addImage(const ImageSpec& params) = 0;
+    virtual ShellFolderTree& addShellFolderTree(const ShellFolderTreeSpec& params) = 0;
 
     std::function<void()> onShow;
     std::function<void()> onClose;

@@ -8,6 +8,7 @@
 #include "platform/win32/ui/Win32ProgressBar.h"
 #include "platform/win32/ui/Win32ToolBar.h"
 #include "platform/win32/ui/Win32Image.h"
+#include "platform/win32/ui/Win32ShellFolderTree.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <commctrl.h>
 
@@ -223,6 +224,18 @@ ui::DirectoryListBox& Win32Form::addDirectoryListBox(const ui::DirectoryListBoxS
     return static_cast<ui::DirectoryListBox&>(*controls_.back());
 }
 
+ui::ShellFolderTree& Win32Form::addShellFolderTree(const ui::ShellFolderTreeSpec& params) {
+    controls_.push_back(std::make_unique<Win32ShellFolderTree>(*this, params));
+    return static_cast<ui::ShellFolderTree&>(*controls_.back());
+}
+
+void Win32Form::onNotify(int id, std::function<LRESULT(NMHDR&)> handler) {
+    if (handler)
+        notifies_[id] = std::move(handler);
+    else
+        notifies_.erase(id);
+}
+
 LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CLOSE:
@@ -276,6 +289,17 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
         }
         break;
+    case WM_NOTIFY: {
+        auto* header = reinterpret_cast<NMHDR*>(lParam);
+        auto it = header ? notifies_.find(int(header->idFrom)) : notifies_.end();
+        if (it != notifies_.end()) {
+            auto handler = it->second;
+            LRESULT result = 0;
+            toolkit_.dispatch([&] { result = handler(*header); });
+            return result;
+        }
+        break;
+    }
     case WM_TIMER:
         if (wParam == OverlayTimerId) {
             placeOverlay();

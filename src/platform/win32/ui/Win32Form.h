@@ -43,6 +43,7 @@ class Win32Form : public WindowBase, public ui::Form {
     ui::DriveComboBox& addDriveComboBox(const ui::DriveComboBoxSpec& params) override;
     ui::DirectoryListBox& addDirectoryListBox(const ui::DirectoryListBoxSpec& params) override;
     ui::Image& addImage(const ui::ImageSpec& params) override;
+    ui::ShellFolderTree& addShellFolderTree(const ui::ShellFolderTreeSpec& params) override;
 
     // The main window: closing it destroys it and ends the message loop.
     void makeMain() { isMain_ = true; }
@@ -54,6 +55,8 @@ class Win32Form : public WindowBase, public ui::Form {
     void setChildColours(HWND child, COLORREF text, std::optional<COLORREF> background = std::nullopt);
     // Runs `handler` with the notification code of each WM_COMMAND from control `id`.
     void onCommand(int id, std::function<void(WORD)> handler) { commands_[id] = std::move(handler); }
+    // Answers each WM_NOTIFY from control `id` with `handler`'s result; a null handler stops that.
+    void onNotify(int id, std::function<LRESULT(NMHDR&)> handler);
 
   protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -73,6 +76,7 @@ class Win32Form : public WindowBase, public ui::Form {
     };
     std::map<HWND, ChildColours> childColours_;
     std::map<int, std::function<void(WORD)>> commands_;
+    std::map<int, std::function<LRESULT(NMHDR&)>> notifies_;
     int defaultButtonId_ = 0; // the button Enter presses, told to IsDialogMessage by DM_GETDEFID
     HWND tooltip_ = nullptr;
     HWND overlayTaskbar_ = nullptr;

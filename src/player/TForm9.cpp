@@ -1,6 +1,5 @@
 #include "player/TForm9.h"
 #include "app/Application.h"
-#include "folders/DrivePicker.h"
 #include "player/FolderImport.h"
 #include "player/TForm8.h"
 
@@ -17,23 +16,6 @@ TForm9::TForm9(Application& app) : app_(app) {
     params.top = 145;
     window_ = app.platform.ui.createForm(params);
     window_->setBounds({279, 145, 225, 272}); // the outer size whatever the frame's thickness
-
-    const std::wstring working = app.platform.files.currentDirectory();
-
-    // The folder tree's place holds the folder browser above the drive picker.
-    ui::DirectoryListBoxSpec browser;
-    browser.id = FolderListId;
-    browser.rect = {8, 8, 201, 160};
-    browser.folder = working;
-    FolderList = &window_->addDirectoryListBox(browser);
-
-    ui::DriveComboBoxSpec picker;
-    picker.id = DrivePickerId;
-    picker.rect = {8, 174, 201, 19};
-    picker.entries = listDrives(app.platform.disks, ui::LetterCase::Upper);
-    picker.workingDrive = working.empty() ? 0 : working[0];
-    DriveComboBox1 = &window_->addDriveComboBox(picker);
-    DriveComboBox1->onChange = [this] { DriveComboBox1Change(); };
 
     ui::ButtonSpec ok;
     ok.id = BitBtn1Id;
@@ -52,12 +34,14 @@ TForm9::TForm9(Application& app) : app_(app) {
     cancel.isCancel = true;
     BitBtn2 = &window_->addButton(cancel);
     BitBtn2->onClick = [this] { BitBtn2Click(); };
-    window_->onDblClick = [this] { importSelected(); };
-}
 
-void TForm9::DriveComboBox1Change() {
-    if (const wchar_t drive = DriveComboBox1->drive())
-        FolderList->openDrive(drive);
+    // Made after the buttons, so the tab goes OK, "Отмена", then the tree.
+    ui::ShellFolderTreeSpec tree;
+    tree.id = ShellTreeView1Id;
+    tree.rect = {8, 8, 201, 185};
+    tree.indent = 19;
+    ShellTreeView1 = &window_->addShellFolderTree(tree);
+    window_->onDblClick = [this] { importSelected(); };
 }
 
 void TForm9::importSelected() {
@@ -65,7 +49,7 @@ void TForm9::importSelected() {
     Playlist& list = *player.playlist;
     if (!AddMode)
         list.clear();
-    FoundMedia found = findMedia(app_.platform.files, FolderList->directory());
+    FoundMedia found = findMedia(app_.platform.files, ShellTreeView1->selectedPath());
     list.addMany(found.titles, found.paths);
     if (!AddMode && !list.empty())
         player.PlayN(0);

@@ -7,25 +7,23 @@ namespace vx {
 
 class Application;
 
-// The folder-import dialog: a folder picked from the drives down, whose media files go into
-// the playlist in place of it (then the first plays) or after its end.
+// The folder-import dialog: a folder picked in the shell's tree of the desktop's folders, whose
+// media files go into the playlist in place of it (then the first plays) or after its end.
 class TForm9 {
   public:
-    enum ControlId { FolderListId = 9001, DrivePickerId = 9002, BitBtn1Id = 9003, BitBtn2Id = 9004 };
+    enum ControlId { ShellTreeView1Id = 9001, BitBtn1Id = 9003, BitBtn2Id = 9004 };
 
     explicit TForm9(Application& app);
     ui::Form& window() { return *window_; }
 
-    // Imports the chosen folder's media files, then closes the dialog.
+    // Imports the selected folder's media files, then closes the dialog.
     void BitBtn1Click();
     void BitBtn2Click();
     // The import itself; the dialog stays as it is.
     void importSelected();
-    void DriveComboBox1Change();
 
     bool AddMode = false;
-    ui::DirectoryListBox* FolderList = nullptr;
-    ui::DriveComboBox* DriveComboBox1 = nullptr;
+    ui::ShellFolderTree* ShellTreeView1 = nullptr;
     ui::Button* BitBtn1 = nullptr;
     ui::Button* BitBtn2 = nullptr;
 

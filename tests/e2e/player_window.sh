@@ -52,7 +52,18 @@ import -window root "$shots/player_menu.png"
 click_at $((mx + 30)) $((my + 2 * 19 + 9))
 read -r dx dy dw dh <<<"$(vx_probe wait TForm9 5000 | clean)"
 check_eq "import dialog outer size" "225 272" "$dw $dh"
+# The folder tree opens on the desktop with the computer open below it: a double-click on the
+# drive C: opens it, a click on "Vextral" selects the program's folder.
+read -r tx ty tw th <<<"$(vx_probe treeitem TForm9 9001 'c:' | clean)"
+check "drive C: shown in the folder tree" test -n "$tx"
 import -window root "$shots/player_import.png"
+xdotool mousemove $((tx + tw / 2)) $((ty + th / 2)) click --repeat 2 --delay 80 1
+sleep 1
+read -r tx ty tw th <<<"$(vx_probe treeitem TForm9 9001 vextral | clean)"
+check "its folder Vextral shown below it" test -n "$tx"
+click_at $((tx + tw / 2)) $((ty + th / 2))
+sleep 0.3
+import -window root "$shots/player_import_tree.png"
 read -r ox oy _ _ <<<"$(vx_probe crect TForm9 9003 | clean)"
 click_at $((ox + 40)) $((oy + 12))
 vx_probe gone TForm9 5000 >/dev/null
@@ -80,7 +91,7 @@ click_at $((px + pw / 2)) $((py + ph - 11))
 vx_probe wait TForm8 5000 >/dev/null
 sleep 0.5
 
-echo "player window: append by a double-click on the dialog's background, then cancel"
+echo "player window: append by a double-click on the dialog's background (the tree keeps its choice), then cancel"
 click_at $((sx + 130)) $((sy + 9))
 read -r mx my _ _ <<<"$(vx_probe popup 5000 | clean)"
 click_at $((mx + 30)) $((my + 3 * 19 + 9)) # "Добавить папку"

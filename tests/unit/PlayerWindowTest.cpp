@@ -259,38 +259,105 @@ TEST(MediaNames, ExtensionIsCutToFourCharactersAndComparedExactly) {
         EXPECT_FALSE(isMediaName(name)) << std::string(name, name + wcslen(name));
 }
 
-TEST_F(PlayerWindow, FolderImportReplacesOrAppendsInFileSystemOrder) {
-    m.files.folders[L"D:\\Songs"] = {{L"song.mp3"}, {L"cover.jpg"}, {L"Album.mp3", true}, {L"clip.avi"},
-                                     {L"notes.txt"}, {L"Sub", true}};
-    m.files.folders[L"D:\\Songs\\Sub"] = {{L"deep.mp3"}};
-    m.files.folders[L"C:"] = {{L"root.wav"}};
-    m.mci.lengths[L"song.mp3"] = 4000;
-    TForm9& dialog = *app->Form9;
-    auto& box = static_cast<fakes::FakeDirectoryListBox&>(*dialog.FolderList);
-    fill(1);
+namespace {
 
-    box.setDirectory(L"D:\\Songs");
-    dialog.AddMode = true;
-    m.ui.fire([&] { dialog.importSelected(); });
-    EXPECT_EQ(list().count(), 4);
-    EXPECT_EQ(list().path(3), L"D:\\Songs\\clip.avi");
-    EXPECT_TRUE(m.mci.sent.empty()) << "appending starts nothing";
+// The import dialog driven as a user does: a menu item shows it, a folder is picked in the tree,
+// then OK, "Отмена" or a double-click on the background.
+struct FolderImportDialog : PlayerWindow {
+    TForm9& dialog() { return *app->Form9; }
+    fakes::FakeForm& form() { return m.form(L"TForm9"); }
+    fakes::FakeShellFolderTree& tree() { return static_cast<fakes::FakeShellFolderTree&>(*dialog().ShellTreeView1); }
+    Items shown() { return static_cast<fakes::FakeListBox&>(*player().ListBox1).items; }
+    void open(const wchar_t* caption) {
+        for (auto& item : menu().items)
+            if (item.caption == caption)
+                m.ui.fire(item.onClick);
+        ASSERT_TRUE(form().visible()) << "the dialog is up";
+    }
+    void ok() { m.ui.fire(dialog().BitBtn1->onClick); }
+    void SetUp() override {
+        PlayerWindow::SetUp();
+        m.files.folders[L"D:\\Songs"] = {{L"song.mp3"}, {L"cover.jpg"}, {L"Album.mp3", true}, {L"clip.avi"},
+                                         {L"notes.txt"}, {L"Sub", true}};
+        m.files.folders[L"D:\\Songs\\Sub"] = {{L"deep.mp3"}};
+        m.files.folders[L"C:"] = {{L"root.wav"}};
+        m.mci.lengths[L"song.mp3"] = 4000;
+        m.mci.lengths[L"root.wav"] = 4000;
+    }
+};
 
-    dialog.AddMode = false;
-    m.ui.fire([&] { dialog.importSelected(); });
-    EXPECT_EQ(static_cast<fakes::FakeListBox&>(*player().ListBox1).items,
-              (Items{L"song.mp3", L"Album.mp3", L"clip.avi"}));
+} // namespace
+
+TEST_F(FolderImportDialog, TreeStandsAboveTheButtonsAndTabsLast) {
+    ASSERT_EQ(form().shellFolderTrees.size(), 1u);
+    EXPECT_EQ(tree().params.rect, (Rect{8, 8, 201, 185}));
+    EXPECT_EQ(tree().params.indent, 19);
+    EXPECT_EQ(form().buttons.size(), 2u);
+    EXPECT_TRUE(form().directoryListBoxes.empty() && form().driveComboBoxes.empty());
+    EXPECT_EQ(form().bounds(), (Rect{279, 145, 225, 272}));
+}
+
+TEST_F(FolderImportDialog, OkReplacesWithTheSelectedFolderAndPlaysTheFirst) {
+    fill(2);
+    player().PlayN(1);
+    open(L"Открыть папку");
+    tree().select(L"D:\\Songs");
+    ok();
+    EXPECT_FALSE(form().visible()) << "OK closes the dialog";
+    EXPECT_EQ(form().modalShows, 1);
+    EXPECT_EQ(shown(), (Items{L"song.mp3", L"Album.mp3", L"clip.avi"})) << "file-system order, no subfolder's files";
+    EXPECT_EQ(list().path(2), L"D:\\Songs\\clip.avi");
     EXPECT_EQ(playing(), L"song.mp3");
 
-    box.setDirectory(L"C:\\");
-    m.ui.fire([&] { dialog.importSelected(); });
+    open(L"Открыть папку");
+    tree().select(L"C:\\");
+    ok();
     EXPECT_EQ(list().count(), 1);
     EXPECT_EQ(list().path(0), L"C:\\root.wav") << "a drive root gets no second backslash";
+    EXPECT_EQ(playing(), L"root.wav");
+    EXPECT_TRUE(m.ui.errors.empty());
+}
 
-    box.setDirectory(L"E:\\Empty");
-    m.ui.fire([&] { dialog.importSelected(); });
+TEST_F(FolderImportDialog, BackgroundDoubleClickAppendsAndStaysOpenThenCancelChangesNothing) {
+    fill(1);
+    player().PlayN(0);
+    m.mci.sent.clear();
+    open(L"Добавить папку");
+    tree().select(L"D:\\Songs");
+    m.ui.fire(form().onDblClick);
+    EXPECT_TRUE(form().visible()) << "the double-click leaves the dialog open";
+    EXPECT_EQ(shown(), (Items{L"t0.wav", L"song.mp3", L"Album.mp3", L"clip.avi"}));
+    m.ui.fire(form().onDblClick);
+    EXPECT_EQ(list().count(), 7) << "each double-click appends again";
+    EXPECT_TRUE(m.mci.sent.empty()) << "appending starts nothing";
+
+    m.ui.fire(dialog().BitBtn2->onClick);
+    EXPECT_FALSE(form().visible());
+    EXPECT_EQ(list().count(), 7);
+
+    open(L"Открыть папку");
+    tree().select(L"C:\\");
+    m.ui.fire(dialog().BitBtn2->onClick);
+    EXPECT_EQ(list().count(), 7) << "cancel in replace mode keeps the playlist too";
+    EXPECT_EQ(playing(), L"t0.wav");
+    EXPECT_TRUE(m.mci.sent.empty());
+}
+
+TEST_F(FolderImportDialog, VirtualFolderOrNoSelectionAddsNothing) {
+    fill(2);
+    player().PlayN(0);
+    open(L"Добавить папку");
+    ok(); // nothing selected
+    EXPECT_EQ(list().count(), 2);
+    open(L"Добавить папку");
+    tree().select(L""); // the computer: no file-system path
+    ok();
+    EXPECT_EQ(list().count(), 2);
+
+    open(L"Открыть папку");
+    ok();
     EXPECT_TRUE(list().empty()) << "replace mode empties the list even when nothing is found";
-    EXPECT_EQ(playing(), L"root.wav") << "and the playing track goes on";
+    EXPECT_EQ(playing(), L"t0.wav") << "and the playing track goes on";
     EXPECT_TRUE(m.ui.errors.empty());
 }
 

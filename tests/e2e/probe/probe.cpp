@@ -22,10 +22,13 @@
 //                                    itself); print the answer
 //   vxprobe hotkey VK                print 1 when no program holds VK as a system-wide hot key, else 0
 //   vxprobe key VK                   press and release the key VK through the system's input
+//   vxprobe treeitem CLASS ID TEXT   in tree view ID, the first item made so far whose text holds TEXT
+//                                    (any case), scrolled into view; print "x y w h" of its label
 //
 // It joins the desktop named "shell" when there is one, so that it sees the windows there.
 #include <windows.h>
 #include <shlobj.h>
+#include <commctrl.h>
 #include <cstdio>
 #include <cwchar>
 #include <string>
@@ -144,6 +147,67 @@ std::wstring listText(HWND list, int index) {
     SendMessageTimeoutW(list, message, WPARAM(index), reinterpret_cast<LPARAM>(receiver), SMTO_NORMAL, 5000,
                         &answered);
     return text;
+}
+
+// A tree view's items live in the program's memory: their texts and rectangles are read through
+// a buffer placed in that process.
+class RemoteBuffer {
+  public:
+    RemoteBuffer(HWND owner, SIZE_T size) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(owner, &pid);
+        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+        if (process_)
+            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    }
+    ~RemoteBuffer() {
+        if (address_)
+            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+        if (process_)
+            CloseHandle(process_);
+    }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    char* at(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
+    bool write(SIZE_T offset, const void* data, SIZE_T size) const {
+        return address_ && WriteProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+    bool read(SIZE_T offset, void* data, SIZE_T size) const {
+        return address_ && ReadProcessMemory(process_, at(offset), data, size, nullptr);
+    }
+
+  private:
+    HANDLE process_ = nullptr;
+    void* address_ = nullptr;
+};
+
+std::wstring treeText(HWND tree, const RemoteBuffer& buffer, HTREEITEM item) {
+    constexpr int Chars = 260;
+    TVITEMW query{};
+    query.mask = TVIF_HANDLE | TVIF_TEXT;
+    query.hItem = item;
+    query.pszText = reinterpret_cast<wchar_t*>(buffer.at(sizeof(TVITEMW)));
+    query.cchTextMax = Chars;
+    wchar_t text[Chars] = {};
+    if (!buffer.write(0, &query, sizeof(query)) || !SendMessageW(tree, TVM_GETITEMW, 0, LPARAM(buffer.at(0))) ||
+        !buffer.read(sizeof(TVITEMW), text, sizeof(text)))
+        return {};
+    text[Chars - 1] = 0;
+    return text;
+}
+
+// Depth first through the items the tree holds now (a folder's subfolders appear once opened).
+HTREEITEM findTreeItem(HWND tree, const RemoteBuffer& buffer, HTREEITEM first, const std::wstring& part) {
+    for (HTREEITEM item = first; item; item = HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_NEXT, LPARAM(item)))) {
+        std::wstring text = treeText(tree, buffer, item);
+        CharLowerW(text.data());
+        if (text.find(part) != std::wstring::npos)
+            return item;
+        HTREEITEM child = HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_CHILD, LPARAM(item)));
+        if (HTREEITEM found = findTreeItem(tree, buffer, child, part))
+            return found;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -343,6 +407,28 @@ int wmain(int argc, wchar_t** argv) {
         press[0].ki.wVk = press[1].ki.wVk = WORD(_wtoi(argv[2]));
         press[1].ki.dwFlags = KEYEVENTF_KEYUP;
         return SendInput(2, press, sizeof(INPUT)) == 2 ? 0 : 1;
+    }
+    if (cmd == L"treeitem" && argc >= 5) {
+        HWND w = FindWindowW(argv[2], nullptr);
+        HWND tree = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
+        if (!tree)
+            return 1;
+        RemoteBuffer buffer(tree, 4096);
+        std::wstring part = argv[4];
+        CharLowerW(part.data());
+        HTREEITEM root = HTREEITEM(SendMessageW(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0));
+        HTREEITEM item = findTreeItem(tree, buffer, root, part);
+        if (!item)
+            return 1;
+        SendMessageW(tree, TVM_ENSUREVISIBLE, 0, LPARAM(item));
+        RECT r{};
+        *reinterpret_cast<HTREEITEM*>(&r) = item;
+        if (!buffer.write(0, &r, sizeof(r)) || !SendMessageW(tree, TVM_GETITEMRECT, TRUE, LPARAM(buffer.at(0))) ||
+            !buffer.read(0, &r, sizeof(r)))
+            return 1;
+        MapWindowPoints(tree, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
+        wprintf(L"%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
     }
     if (cmd == L"popup") {
         HWND w = waitFor(L"#32768", nullptr, timeoutArg(argc, argv, 2));

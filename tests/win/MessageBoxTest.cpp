@@ -12,9 +12,9 @@ struct BoxAnswerer {
     std::wstring caption;
     UINT key = 0;        // a key to send, or 0
     int button = 0;      // a button to press, or 0
-    std::wstring yes, no, text;
+    std::wstring yes{}, no{}, text{};
     RECT rect{};
-    std::thread thread;
+    std::thread thread{};
 
     void start() {
         thread = std::thread([this] {

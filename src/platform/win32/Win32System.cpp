@@ -1,4 +1,5 @@
 #include "platform/win32/Win32System.h"
+#include "platform/win32/ui/Dpi.h"
 #include <windows.h>
 
 namespace vx::win32 {
@@ -85,7 +86,8 @@ std::wstring Win32System::fromAnsi(const std::string& bytes) {
     return out;
 }
 
-int Win32System::screenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
-int Win32System::screenHeight() { return GetSystemMetrics(SM_CYSCREEN); }
+// In the 96-dpi units that every window position is given in (the same as pixels at 96 dpi).
+int Win32System::screenWidth() { return DpiScale::ofScreen().units(GetSystemMetrics(SM_CXSCREEN)); }
+int Win32System::screenHeight() { return DpiScale::ofScreen().units(GetSystemMetrics(SM_CYSCREEN)); }
 
 } // namespace vx::win32

@@ -216,6 +216,8 @@ int wmain(int argc, wchar_t** argv) {
     // Wait for the desktop before any other call ties this thread to the default one.
     for (int i = 0; i < 300 && !joinShellDesktop(); ++i)
         Sleep(50);
+    // Every rectangle in real screen pixels, whatever the screen's dpi setting.
+    SetProcessDPIAware();
     if (argc < 2)
         return 2;
     std::wstring cmd = argv[1];
@@ -249,6 +251,15 @@ int wmain(int argc, wchar_t** argv) {
         if (!w)
             return 1;
         wprintf(L"%d\n", GetWindow(w, GW_OWNER) ? 1 : 0);
+        return 0;
+    }
+    if (cmd == L"startrect") { // the Start button's rectangle on the screen, shown or not
+        HWND b = startButton();
+        if (!b)
+            return 1;
+        RECT r{};
+        GetWindowRect(b, &r);
+        wprintf(L"%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
         return 0;
     }
     if (cmd == L"start") {

@@ -9,7 +9,8 @@ COLORREF colourRef(const ui::Colour& colour) {
     return COLORREF(colour.rgbValue);
 }
 
-void paintGlyph(HDC dc, ui::Glyph glyph, int x, int y, bool enabled) {
+void paintGlyph(HDC dc, ui::Glyph glyph, int x, int y, const DpiScale& dpi, bool enabled) {
+    const bool oneToOne = dpi.dpi() == 96;
     const auto& art = res::glyphArt(glyph);
     for (int row = 0; row < art.height; ++row) {
         const auto& line = art.rows[row];
@@ -22,7 +23,13 @@ void paintGlyph(HDC dc, ui::Glyph glyph, int x, int y, bool enabled) {
                 int grey = 128 + (r * 30 + g * 59 + b * 11) / 100 / 3;
                 r = g = b = grey;
             }
-            SetPixelV(dc, x + col, y + row, RGB(r, g, b));
+            if (oneToOne) {
+                SetPixelV(dc, x + col, y + row, RGB(r, g, b));
+                continue;
+            }
+            RECT cell{x + dpi.px(col), y + dpi.px(row), x + dpi.px(col + 1), y + dpi.px(row + 1)};
+            SetDCBrushColor(dc, RGB(r, g, b));
+            FillRect(dc, &cell, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
         }
     }
 }

@@ -5,9 +5,10 @@
 namespace vx::win32 {
 
 Win32CheckBox::Win32CheckBox(Win32Form& form, const ui::CheckBoxSpec& params) : id_(params.id) {
-    const auto& r = params.rect;
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
     hwnd_ = CreateWindowExW(0, L"BUTTON", params.text.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX,
-                            r.left, r.top, r.width, r.height, form.hwnd(),
+                            r.left, r.top, width, height, form.hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr),
                             nullptr);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);

@@ -1,4 +1,5 @@
 #include "platform/win32/ui/Win32Controls.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/ui/GlyphPainter.h"
 #include "platform/win32/ui/Win32Form.h"
 #include "platform/win32/ui/Win32Toolkit.h"
@@ -11,8 +12,9 @@ namespace vx::win32 {
 
 Win32SpeedButton::Win32SpeedButton(Win32Form& form, const ui::ControlSpec& params) : form_(form), id_(params.id) {
     registerClass(L"TSpeedButton");
-    const auto& r = params.rect;
-    createWindow(L"TSpeedButton", 0, WS_CHILD | WS_VISIBLE, r.left, r.top, r.width, r.height, form.hwnd(),
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    createWindow(L"TSpeedButton", 0, WS_CHILD | WS_VISIBLE, r.left, r.top, width, height, form.hwnd(),
                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)));
 }
 
@@ -58,7 +60,9 @@ void Win32SpeedButton::paint() {
     else if (hot_ || pressed_)
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     const int shift = pressed_ && hot_ ? 1 : 0;
-    paintGlyph(dc, glyph_, (r.right - 16) / 2 + shift, (r.bottom - 16) / 2 + shift, IsWindowEnabled(hwnd()) != 0);
+    const int size = form_.dpi().px(16);
+    paintGlyph(dc, glyph_, (r.right - size) / 2 + shift, (r.bottom - size) / 2 + shift, form_.dpi(),
+               IsWindowEnabled(hwnd()) != 0);
     EndPaint(hwnd(), &ps);
 }
 
@@ -121,7 +125,7 @@ LRESULT Win32SpeedButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         if (popup_) {
             POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
             ClientToScreen(hwnd(), &p);
-            popup_->popupAt(p.x, p.y);
+            static_cast<Win32PopupMenu*>(popup_)->popupAtPixels(p.x, p.y);
         }
         return 0;
     default: break;
@@ -131,18 +135,38 @@ LRESULT Win32SpeedButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 
 // ---- label ----
 
-Win32Label::Win32Label(Win32Form& form, const ui::ControlSpec& params, const std::wstring& text) : id_(params.id) {
-    const auto& r = params.rect;
+Win32Label::Win32Label(Win32Form& form, const ui::ControlSpec& params, const std::wstring& text)
+    : font_(form.fontFor(params.font)), id_(params.id) {
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
     hwnd_ = CreateWindowExW(0, L"STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, r.left, r.top,
-                            r.width, r.height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+                            width, height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     form.setChildColours(hwnd_, colourRef(params.font.colour));
+    fitText(text);
+}
+
+void Win32Label::fitText(const std::wstring& text) {
+    HDC dc = GetDC(hwnd_);
+    SIZE size{};
+    {
+        SelectObjectScope font(dc, font_);
+        GetTextExtentPoint32W(dc, text.c_str(), int(text.size()), &size);
+    }
+    ReleaseDC(hwnd_, dc);
+    RECT r{};
+    GetClientRect(hwnd_, &r);
+    if (size.cx > r.right)
+        SetWindowPos(hwnd_, nullptr, 0, 0, size.cx, r.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 Win32Label::~Win32Label() { DestroyWindow(hwnd_); }
 
-void Win32Label::setText(const std::wstring& text) { SetWindowTextW(hwnd_, text.c_str()); }
+void Win32Label::setText(const std::wstring& text) {
+    fitText(text);
+    SetWindowTextW(hwnd_, text.c_str());
+}
 
 std::wstring Win32Label::text() const {
     std::wstring text(std::size_t(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
@@ -172,7 +196,9 @@ bool Win32PopupMenu::checked(int index) const {
     return (GetMenuState(menu_.get(), UINT(index), MF_BYPOSITION) & MF_CHECKED) != 0;
 }
 
-void Win32PopupMenu::popupAt(int x, int y) {
+void Win32PopupMenu::popupAt(int x, int y) { popupAtPixels(form_.dpi().px(x), form_.dpi().px(y)); }
+
+void Win32PopupMenu::popupAtPixels(int x, int y) {
     // The owner must be the foreground window, or the menu would not close when the user
     // clicks elsewhere.
     HWND owner = form_.hwnd();

@@ -50,7 +50,11 @@ class Win32Label : public ui::Label {
     std::wstring text() const override;
 
   private:
+    // Widens the label when its text needs more room than it has (fonts differ between systems
+    // and scales); it never shrinks below its designed width.
+    void fitText(const std::wstring& text);
     HWND hwnd_;
+    HFONT font_;
     int id_;
 };
 
@@ -61,6 +65,8 @@ class Win32PopupMenu : public ui::PopupMenu {
     void setChecked(int index, bool checked) override;
     bool checked(int index) const override;
     void popupAt(int x, int y) override;
+    // The same at a point already in screen pixels.
+    void popupAtPixels(int x, int y);
 
   private:
     Win32Form& form_;

@@ -58,14 +58,15 @@ std::vector<std::wstring> subfoldersOf(const std::wstring& folder) {
 
 Win32DirectoryListBox::Win32DirectoryListBox(Win32Form& form, const ui::DirectoryListBoxSpec& params)
     : form_(form), id_(params.id) {
-    const auto& r = params.rect;
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT |
                   LBS_OWNERDRAWFIXED;
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, r.width, r.height,
+    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, width, height,
                             form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
-    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, params.itemHeight);
+    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, form.dpi().px(params.itemHeight));
     SetWindowSubclass(hwnd_, &Win32DirectoryListBox::subclass, 1, reinterpret_cast<DWORD_PTR>(this));
     form.onCommand(params.id, [this](WORD code) {
         if (code == LBN_DBLCLK)
@@ -147,11 +148,13 @@ void Win32DirectoryListBox::draw(const DRAWITEMSTRUCT& item) {
     HDC dc = item.hDC;
     const bool selected = (item.itemState & ODS_SELECTED) != 0;
     FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    const int x = item.rcItem.left + 2 + entry.depth * IndentPerLevel;
+    const DpiScale& dpi = form_.dpi();
+    const int x = item.rcItem.left + dpi.px(2 + entry.depth * IndentPerLevel);
     const int height = item.rcItem.bottom - item.rcItem.top;
-    paintGlyph(dc, ui::Glyph::Folder, x, item.rcItem.top + (height - IconSize) / 2);
+    const int icon = dpi.px(IconSize);
+    paintGlyph(dc, ui::Glyph::Folder, x, item.rcItem.top + (height - icon) / 2, dpi);
     RECT text = item.rcItem;
-    text.left = x + IconSize + 3;
+    text.left = x + icon + dpi.px(3);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
     DrawTextW(dc, entry.name.c_str(), int(entry.name.size()), &text,

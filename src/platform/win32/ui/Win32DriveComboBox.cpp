@@ -14,14 +14,15 @@ constexpr int EdgeHeight = 6; // the field's frame and padding around one item
 Win32DriveComboBox::Win32DriveComboBox(Win32Form& form, const ui::DriveComboBoxSpec& params)
     : id_(params.id), flat_(params.flat), dropDownOnTyping_(params.dropDownOnTyping), background_(colourRef(params.background)),
       selection_(params.entries, params.workingDrive) {
-    const auto& r = params.rect;
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
     // The window's height includes the dropped list; the closed field's comes from the item height.
     hwnd_ = CreateWindowExW(0, L"COMBOBOX", nullptr, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
-                            r.left, r.top, r.width, r.height + DroppedListHeight, form.hwnd(),
+                            r.left, r.top, width, height + form.dpi().px(DroppedListHeight), form.hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr),
                             nullptr);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
-    SendMessageW(hwnd_, CB_SETITEMHEIGHT, WPARAM(-1), r.height - EdgeHeight);
+    SendMessageW(hwnd_, CB_SETITEMHEIGHT, WPARAM(-1), height - form.dpi().px(EdgeHeight));
     for (const auto& entry : selection_.entries())
         SendMessageW(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.text.c_str()));
     showSelection();

@@ -43,10 +43,11 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params) : toolki
     background_.reset(CreateSolidBrush(colourRef(params.background)));
     DWORD style = styleFor(params.frame);
     DWORD exStyle = exStyleFor(params);
-    RECT r{0, 0, params.clientWidth, params.clientHeight};
+    const DpiScale& dpi = toolkit.dpi();
+    RECT r{0, 0, dpi.px(params.clientWidth), dpi.px(params.clientHeight)};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    createWindow(params.windowClass, exStyle, style, params.left, params.top, r.right - r.left, r.bottom - r.top,
-                 toolkit.appWindow(), nullptr, params.caption.c_str());
+    createWindow(params.windowClass, exStyle, style, dpi.px(params.left), dpi.px(params.top), r.right - r.left,
+                 r.bottom - r.top, toolkit.appWindow(), nullptr, params.caption.c_str());
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(params.font)), FALSE);
 }
 
@@ -60,7 +61,7 @@ HFONT Win32Form::fontFor(const ui::Font& font) {
     for (auto& [f, handle] : fonts_)
         if (f.face == font.face && f.height == font.height && f.bold == font.bold)
             return handle.get();
-    HFONT h = CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    HFONT h = CreateFontW(-dpi().px(font.height), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           DEFAULT_PITCH | FF_DONTCARE, font.face.c_str());
     fonts_.emplace_back(font, UniqueFont(h));
@@ -115,29 +116,33 @@ void Win32Form::showModal() {
 
 bool Win32Form::visible() const { return IsWindowVisible(hwnd()) != 0; }
 
+const DpiScale& Win32Form::dpi() const { return toolkit_.dpi(); }
+
 Rect Win32Form::bounds() const {
     RECT r{};
     GetWindowRect(hwnd(), &r);
     if (HWND parent = GetParent(hwnd()); parent && (GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD))
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+    return dpi().units(r);
 }
 
 void Win32Form::setBounds(const Rect& r) {
-    SetWindowPos(hwnd(), nullptr, r.left, r.top, r.width, r.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT p = dpi().px(r);
+    SetWindowPos(hwnd(), nullptr, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::dock(WindowId parent, const Rect& where) {
     HWND taskbar = reinterpret_cast<HWND>(parent);
+    const RECT p = dpi().px(where);
     if (!taskbar) {
-        SetWindowPos(hwnd(), HWND_TOPMOST, where.left, where.top, where.width, where.height, SWP_NOACTIVATE);
+        SetWindowPos(hwnd(), HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOACTIVATE);
         return;
     }
     if (toolkit_.underWine()) {
         // Wine does not paint a child window of another process's window: stand over the
         // taskbar as a stay-on-top window owned by the application window instead.
         overlayTaskbar_ = taskbar;
-        overlayOffset_ = where;
+        overlayOffset_ = p;
         placeOverlay();
         SetTimer(hwnd(), OverlayTimerId, OverlayIntervalMs, nullptr);
         return;
@@ -145,21 +150,18 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
     LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
     SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
     SetParent(hwnd(), taskbar);
-    SetWindowPos(hwnd(), HWND_TOP, where.left, where.top, where.width, where.height,
+    SetWindowPos(hwnd(), HWND_TOP, p.left, p.top, p.right - p.left, p.bottom - p.top,
                  SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void Win32Form::placeOverlay() {
-    if (!IsWindow(overlayTaskbar_)) {
-        // The taskbar is gone: stay a stay-on-top window at the same offset on the screen.
-        SetWindowPos(hwnd(), HWND_TOPMOST, overlayOffset_.left, overlayOffset_.top, overlayOffset_.width,
-                     overlayOffset_.height, SWP_NOACTIVATE);
-        return;
-    }
+    const RECT& o = overlayOffset_;
     POINT origin{0, 0};
-    ClientToScreen(overlayTaskbar_, &origin);
-    SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + overlayOffset_.left, origin.y + overlayOffset_.top,
-                 overlayOffset_.width, overlayOffset_.height, SWP_NOACTIVATE);
+    // With the taskbar gone the bar stays a stay-on-top window at the same offset on the screen.
+    if (IsWindow(overlayTaskbar_))
+        ClientToScreen(overlayTaskbar_, &origin);
+    SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + o.left, origin.y + o.top, o.right - o.left, o.bottom - o.top,
+                 SWP_NOACTIVATE);
 }
 
 ui::SpeedButton& Win32Form::addSpeedButton(const ui::ControlSpec& params) {

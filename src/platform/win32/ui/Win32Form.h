@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/ui/Form.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/ui/Dpi.h"
 #include "platform/win32/ui/WindowBase.h"
 #include <functional>
 #include <optional>
@@ -49,6 +50,10 @@ class Win32Form : public WindowBase, public ui::Form {
     void makeMain() { isMain_ = true; }
     Win32Toolkit& toolkit() { return toolkit_; }
     HFONT fontFor(const ui::Font& font);
+    // The toolkit's scale from the program's 96-dpi units to this screen's pixels.
+    const DpiScale& dpi() const;
+    // A control's rectangle in the form's client pixels.
+    RECT place(const Rect& r) const { return dpi().px(r); }
     HWND tooltip();
     // The control-colour answer for a child that asked with WM_CTLCOLOR*; without a background
     // of its own the child shows the form's background.
@@ -80,7 +85,7 @@ class Win32Form : public WindowBase, public ui::Form {
     int defaultButtonId_ = 0; // the button Enter presses, told to IsDialogMessage by DM_GETDEFID
     HWND tooltip_ = nullptr;
     HWND overlayTaskbar_ = nullptr;
-    Rect overlayOffset_;
+    RECT overlayOffset_{}; // in pixels
     std::vector<std::unique_ptr<ui::Control>> controls_;
     std::vector<std::unique_ptr<ui::PopupMenu>> menus_;
     std::vector<std::unique_ptr<ui::Timer>> timers_;

@@ -9,8 +9,9 @@ Win32Image::Win32Image(Win32Form& form, const ui::ImageSpec& params)
     : form_(form), id_(params.id), width_(params.width), height_(params.height), pixels_(params.pixels) {
     pixels_.resize(std::size_t(width_) * std::size_t(height_));
     registerClass(L"TImage");
-    const auto& r = params.rect;
-    createWindow(L"TImage", 0, WS_CHILD | WS_VISIBLE, r.left, r.top, r.width, r.height, form.hwnd(),
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    createWindow(L"TImage", 0, WS_CHILD | WS_VISIBLE, r.left, r.top, width, height, form.hwnd(),
                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)));
 }
 
@@ -24,8 +25,11 @@ void Win32Image::paint() {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, 0, 0, DWORD(width_), DWORD(height_), 0, 0, 0, UINT(height_), pixels_.data(), &info,
-                      DIB_RGB_COLORS);
+    // Grown by whole source pixels, without smoothing, so the picture stays crisp at any scale.
+    const DpiScale& dpi = form_.dpi();
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchDIBits(dc, 0, 0, dpi.px(width_), dpi.px(height_), 0, 0, width_, height_, pixels_.data(), &info,
+                  DIB_RGB_COLORS, SRCCOPY);
     EndPaint(hwnd(), &ps);
 }
 
@@ -39,7 +43,8 @@ LRESULT Win32Image::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (!onMouseDown)
             return 0;
         const ui::MouseShift shift{(wParam & MK_LBUTTON) != 0, (wParam & MK_RBUTTON) != 0};
-        const int x = GET_X_LPARAM(lParam), y = GET_Y_LPARAM(lParam);
+        // Reported in the picture's own pixels, whatever the screen's scale.
+        const int x = form_.dpi().units(GET_X_LPARAM(lParam)), y = form_.dpi().units(GET_Y_LPARAM(lParam));
         form_.toolkit().dispatch([&] { onMouseDown(shift, x, y); });
         return 0;
     }

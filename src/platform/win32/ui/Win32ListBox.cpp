@@ -12,18 +12,19 @@ namespace vx::win32 {
 Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params)
     : form_(form), textColour_(colourRef(params.font.colour)), background_(colourRef(params.background)),
       font_(form.fontFor(params.font)), id_(params.id), handCursor_(params.handCursor) {
-    const auto& r = params.rect;
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
     DWORD style = WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_NODATA |
                   LBS_OWNERDRAWFIXED;
     if (params.visible)
         style |= WS_VISIBLE;
     if (params.flat)
         style |= WS_BORDER;
-    hwnd_ = CreateWindowExW(params.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, r.width,
-                            r.height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
+    hwnd_ = CreateWindowExW(params.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, width,
+                            height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, params.itemHeight);
+    SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, form.dpi().px(params.itemHeight));
     form.setChildColours(hwnd_, textColour_, background_);
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
@@ -156,27 +157,29 @@ void Win32ListBox::setSelectedIndex(int index) { SendMessageW(hwnd_, LB_SETCURSE
 // ---- push button ----
 
 Win32Button::Win32Button(Win32Form& form, const ui::ButtonSpec& params) : id_(params.id) {
-    const auto& r = params.rect;
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (params.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
     // Escape presses the button whose ID is IDCANCEL; Enter the default button.
     int controlId = params.isCancel ? IDCANCEL : params.id;
-    hwnd_ = CreateWindowExW(0, L"BUTTON", params.text.c_str(), style, r.left, r.top, r.width, r.height, form.hwnd(),
+    hwnd_ = CreateWindowExW(0, L"BUTTON", params.text.c_str(), style, r.left, r.top, width, height, form.hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), GetModuleHandleW(nullptr),
                             nullptr);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
     if (params.glyph != ui::Glyph::None) {
         const auto& art = res::glyphArt(params.glyph);
-        glyph_ = ImageList_Create(art.width, art.height, ILC_COLOR32 | ILC_MASK, 1, 0);
+        const int w = form.dpi().px(art.width), h = form.dpi().px(art.height);
+        glyph_ = ImageList_Create(w, h, ILC_COLOR32 | ILC_MASK, 1, 0);
         WindowDc screen(nullptr);
         UniqueDc dc(CreateCompatibleDC(screen.get()));
-        UniqueBitmap image(CreateCompatibleBitmap(screen.get(), art.width, art.height));
+        UniqueBitmap image(CreateCompatibleBitmap(screen.get(), w, h));
         {
             SelectObjectScope select(dc.get(), image.get());
-            RECT all{0, 0, art.width, art.height};
+            RECT all{0, 0, w, h};
             HBRUSH key = CreateSolidBrush(RGB(255, 0, 255));
             FillRect(dc.get(), &all, key);
             DeleteObject(key);
-            paintGlyph(dc.get(), params.glyph, 0, 0);
+            paintGlyph(dc.get(), params.glyph, 0, 0, form.dpi());
         }
         ImageList_AddMasked(glyph_, image.get(), RGB(255, 0, 255));
         BUTTON_IMAGELIST list{glyph_, {4, 0, 2, 0}, BUTTON_IMAGELIST_ALIGN_LEFT};

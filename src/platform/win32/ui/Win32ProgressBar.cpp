@@ -5,9 +5,10 @@
 namespace vx::win32 {
 
 Win32ProgressBar::Win32ProgressBar(Win32Form& form, const ui::ProgressBarSpec& params) : form_(form), id_(params.id) {
-    const auto& r = params.rect;
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_BORDER | (params.smooth ? PBS_SMOOTH : 0);
-    hwnd_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, style, r.left, r.top, r.width, r.height, form.hwnd(),
+    hwnd_ = CreateWindowExW(0, PROGRESS_CLASSW, nullptr, style, r.left, r.top, width, height, form.hwnd(),
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr),
                             nullptr);
     SendMessageW(hwnd_, PBM_SETRANGE32, 0, 100);

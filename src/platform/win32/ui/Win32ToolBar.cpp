@@ -55,7 +55,8 @@ void Win32ToolButton::paint() {
     else if (hot_)
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     const int shift = down ? 1 : 0;
-    paintGlyph(dc, spec_.glyph, (r.right - GlyphSize) / 2 + shift, (r.bottom - GlyphSize) / 2 + shift);
+    const int size = form_.dpi().px(GlyphSize);
+    paintGlyph(dc, spec_.glyph, (r.right - size) / 2 + shift, (r.bottom - size) / 2 + shift, form_.dpi());
     EndPaint(hwnd(), &ps);
 }
 
@@ -128,14 +129,15 @@ LRESULT Win32ToolButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 Win32ToolBar::Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& params) : form_(form), spec_(params) {
     registerClass(L"TToolBar");
-    const auto& r = params.rect;
-    createWindow(L"TToolBar", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left, r.top, r.width, r.height,
+    const RECT r = form.place(params.rect);
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    createWindow(L"TToolBar", 0, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, r.left, r.top, width, height,
                  form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)));
 }
 
 ui::ToolButton& Win32ToolBar::addButton(const ui::ToolButtonSpec& params) {
     const int top = EdgeWidth + int(buttons_.size()) * spec_.buttonHeight;
-    RECT place{EdgeWidth, top, EdgeWidth + spec_.buttonWidth, top + spec_.buttonHeight};
+    const RECT place = form_.place(Rect{EdgeWidth, top, spec_.buttonWidth, spec_.buttonHeight});
     buttons_.push_back(std::make_unique<Win32ToolButton>(form_, hwnd(), params, place));
     return *buttons_.back();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/Toolkit.h"
+#include "platform/win32/ui/Dpi.h"
 #include "platform/win32/ui/WindowBase.h"
 #include "platform/win32/ui/Win32DropTarget.h"
 #include "platform/win32/ui/Win32MediaKeys.h"
@@ -42,6 +43,7 @@ class Win32Toolkit : public ui::Toolkit {
 
     HWND appWindow() const { return app_.hwnd(); }
     bool underWine() const { return underWine_; }
+    const DpiScale& dpi() const { return dpi_; }
     // Runs an event handler inside the error guard.
     void dispatch(const std::function<void()>& handler);
     // Pumps messages until `done` says stop (for modal windows); false when WM_QUIT arrived.
@@ -50,6 +52,7 @@ class Win32Toolkit : public ui::Toolkit {
   private:
     ApplicationWindow app_;
     bool underWine_;
+    DpiScale dpi_ = DpiScale::ofScreen();
     std::unique_ptr<Win32MediaKeys> mediaKeys_;
     std::vector<std::unique_ptr<Win32DropTarget>> dropTargets_;
 };

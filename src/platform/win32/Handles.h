@@ -22,6 +22,7 @@ inline void closeKernelHandle(HANDLE h) noexcept {
         CloseHandle(h);
 }
 inline void closeKey(HKEY k) noexcept { RegCloseKey(k); }
+inline void freeLibrary(HMODULE m) noexcept { FreeLibrary(m); }
 inline void deleteGdiObject(HGDIOBJ o) noexcept { DeleteObject(o); }
 inline void deleteDc(HDC dc) noexcept { DeleteDC(dc); }
 inline void destroyMenu(HMENU m) noexcept { DestroyMenu(m); }
@@ -34,6 +35,7 @@ inline void closeFind(HANDLE h) noexcept {
 
 using UniqueHandle = UniqueHandleOf<HANDLE, closeKernelHandle>;
 using UniqueKey = UniqueHandleOf<HKEY, closeKey>;
+using UniqueModule = UniqueHandleOf<HMODULE, freeLibrary>;
 using UniqueBitmap = UniqueHandleOf<HBITMAP, deleteGdiObject>;
 using UniqueFont = UniqueHandleOf<HFONT, deleteGdiObject>;
 using UniqueBrush = UniqueHandleOf<HBRUSH, deleteGdiObject>;

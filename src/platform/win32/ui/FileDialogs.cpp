@@ -1,3 +1,4 @@
+#include "platform/win32/Handles.h"
 #include "platform/win32/ui/PicturePreview.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <commdlg.h>
@@ -16,6 +17,19 @@ std::vector<wchar_t> systemFilter(const std::wstring& filter) {
     out.push_back(L'\0');
     out.push_back(L'\0');
     return out;
+}
+
+// Runs the system's open or save dialog. The common dialogs' library is loaded for the dialog
+// and let go afterwards rather than linked: loaded at start it (with what it pulls in) would
+// cost the program about a megabyte of memory for dialogs that most runs never show.
+bool runSystemDialog(ui::FileDialogKind kind, OPENFILENAMEW& ofn) {
+    UniqueModule library(LoadLibraryW(L"comdlg32.dll"));
+    if (!library)
+        return false;
+    using Dialog = BOOL(WINAPI*)(OPENFILENAMEW*);
+    const char* name = kind == ui::FileDialogKind::Open ? "GetOpenFileNameW" : "GetSaveFileNameW";
+    auto dialog = reinterpret_cast<Dialog>(reinterpret_cast<void*>(GetProcAddress(library.get(), name)));
+    return dialog && dialog(&ofn);
 }
 
 } // namespace
@@ -39,8 +53,7 @@ std::optional<std::wstring> Win32Toolkit::runFileDialog(ui::FileDialogKind kind,
         ofn.lpfnHook = picturePreviewHook;
     }
     ModalScope modal(ofn.hwndOwner);
-    BOOL ok = kind == ui::FileDialogKind::Open ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn);
-    if (!ok)
+    if (!runSystemDialog(kind, ofn))
         return std::nullopt;
     return std::wstring(file.data());
 }

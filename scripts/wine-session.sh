@@ -61,6 +61,12 @@ vx_session_start() {
         wineboot -i >/dev/null 2>&1
         wineserver -w
     fi
+    # Debian's Wine ships Marlett (the font of the caption buttons) but does not find it by
+    # itself; without it a window's close button shows a plain "r".
+    local marlett=/usr/share/wine/fonts/marlett.ttf
+    if [ -f "$marlett" ] && [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+        cp "$marlett" "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
 }
 
 # Starts the "shell" desktop with its taskbar and waits for the taskbar; programs started with

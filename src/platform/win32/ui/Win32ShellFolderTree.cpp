@@ -42,10 +42,11 @@ UniqueIdList specialFolder(int csidl) {
 
 Win32ShellFolderTree::Win32ShellFolderTree(Win32Form& form, const ui::ShellFolderTreeSpec& params)
     : form_(form), id_(params.id) {
-    const auto& r = params.rect;
+    const RECT r = form.place(params.rect);
     // No TVS_LINESATROOT: the desktop, the one root, stands without a line or button.
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_SHOWSELALWAYS;
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, nullptr, style, r.left, r.top, r.width, r.height,
+    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, nullptr, style, r.left, r.top, r.right - r.left,
+                            r.bottom - r.top,
                             form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);

@@ -5,14 +5,13 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 source "$root/scripts/wine-session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 runs=${VX_BENCH_RUNS:-5}
 
 vx_session_start
 trap vx_session_stop EXIT
 read -r import_ms list_ms entries < <(wine "$VX_BUILD/win/bench/import_bench.exe" "$runs" | tr -d '\r')
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}'; }
-row() { printf '%-44s %12s %12s %10s   %s\n' "$@"; }
-row "figure" "Vextral" "baseline" "ratio" "target"
+header
 row "folder import 10k of 20k files (ms)" "$import_ms" "$list_ms" "$(ratio "$import_ms" "$list_ms")" "< 500 ms"
-echo "entries imported: $entries"
+note "entries imported: $entries"

@@ -6,6 +6,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
 source "$root/scripts/wine-session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 runs=${VX_BENCH_RUNS:-5}
 
 native="$VX_BUILD/bench-native/m3u_native"
@@ -18,9 +19,7 @@ vx_session_start
 trap vx_session_stop EXIT
 read -r load_ms save_ms read_ms write_ms bytes < <(wine "$VX_BUILD/win/bench/playlist_bench.exe" "$runs" | tr -d '\r')
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.2f", a/b}'; }
-row() { printf '%-44s %12s %12s %10s   %s\n' "$@"; }
-row "figure" "Vextral" "baseline" "ratio" "target"
+header
 row "playlist 100k: load into lists (ms)" "$load_ms" "$read_ms" "$(ratio "$load_ms" "$read_ms")" "< 500 ms"
 row "playlist 100k: save (ms)" "$save_ms" "$write_ms" "$(ratio "$save_ms" "$write_ms")" "< 200 ms"
 row "playlist reader, native (MB/s)" "$parse_mb" "$read_mb" "$(ratio "$parse_mb" "$read_mb")" "ratio >= 0.33"

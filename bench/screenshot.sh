@@ -9,6 +9,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/wine-session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 runs=${VX_BENCH_RUNS:-7}
 columns=${VX_BENCH_NAIVE_COLUMNS:-32}
 vx_session_start
@@ -31,11 +32,10 @@ for _ in $(seq "$runs"); do
 done
 import_ms=$(printf '%s\n' "${import_times[@]}" | sort -n | awk '{a[NR]=$1} END{print a[int((NR+1)/2)]}')
 
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1f", b / a}'; }
+speedup() { awk -v a="$1" -v b="$2" 'BEGIN{printf "%.1f", b / a}'; }
 note=""
 [ "$naive_cols" != "$width" ] && note=" (from $naive_cols of $width columns)"
-row() { printf '%-34s %12s %12s %10s   %s\n' "$@"; }
-row "figure" "Vextral" "baseline" "ratio" "target"
-row "screenshot vs per-pixel copy (ms)" "$vx_ms" "$naive_full" "$(ratio "$vx_ms" "$naive_full")x" ">= 100x faster"
-row "screenshot vs import (ms)" "$vx_ms" "$import_ms" "$(ratio "$vx_ms" "$import_ms")x" ">= 1x (no slower)"
-echo "median of $runs runs; per-pixel copy timed once$note"
+header
+row "screenshot vs per-pixel copy (ms)" "$vx_ms" "$naive_full" "$(speedup "$vx_ms" "$naive_full")x" ">= 100x faster"
+row "screenshot vs import (ms)" "$vx_ms" "$import_ms" "$(speedup "$vx_ms" "$import_ms")x" ">= 1x (no slower)"
+note "median of $runs runs; per-pixel copy timed once$note"

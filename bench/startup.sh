@@ -4,6 +4,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../scripts/wine-session.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 runs=${VX_BENCH_RUNS:-7}
 vx_session_start
 trap vx_session_stop EXIT
@@ -15,8 +16,7 @@ timer="$VX_BUILD/win/bench/launch_timer.exe"
 read -r vx_ms vx_kb < <(wine "$timer" "$runs" TForm1 'C:\Vextral\vextral.exe' | tr -d '\r')
 read -r base_ms base_kb < <(wine "$timer" "$runs" MinimalWindow 'C:\Vextral\minimal.exe' | tr -d '\r')
 size_kb=$(( $(stat -c %s "$VX_BUILD/win/vextral.exe") / 1024 ))
-row() { printf '%-28s %12s %12s %10s   %s\n' "$@"; }
-row "figure" "Vextral" "baseline" "ratio" "target"
-row "start to docked bar (ms)" "$vx_ms" "$base_ms" "$(awk -v a="$vx_ms" -v b="$base_ms" 'BEGIN{printf "%.2f", a/b}')" "ratio <= 1.5"
+header
+row "start to docked bar (ms)" "$vx_ms" "$base_ms" "$(ratio "$vx_ms" "$base_ms")" "ratio <= 1.5"
 row "private memory (KB)" "$vx_kb" "$base_kb" "+$((vx_kb - base_kb)) KB" "<= +2048 KB"
 row "vextral.exe size (KB)" "$size_kb" "-" "-" "< 1024 KB"

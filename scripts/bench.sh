@@ -5,7 +5,9 @@ set -uo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/packages.sh >/dev/null || exit 1
 VX_WIN_ONLY=${VX_WIN_ONLY:-0} bash scripts/build.sh >/dev/null || exit 1
-printf '%-40s %12s %12s %10s   %s\n' "figure" "Vextral" "baseline" "ratio" "target"
+source bench/lib.sh
+header
 for b in bench/*.sh; do
+    [ "$(basename "$b")" = lib.sh ] && continue
     bash "$b" 2>/dev/null | tail -n +2
 done

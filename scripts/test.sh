@@ -53,8 +53,10 @@ for script in tests/e2e/*.sh; do
     # when the script was stopped by the timeout, so the prefixes never pile up on the disk.
     scratch="$b/scratch"
     rm -rf "$scratch" && mkdir -p "$scratch"
+    started=$SECONDS
     out=$(TMPDIR="$scratch" VX_ROOT="$root" timeout 600 bash "$script" 2>&1)
     rm -rf "$scratch"
+    echo "   ($((SECONDS - started)) s)"
     echo "$out" | grep -vE '^  ok ' | grep -v 'setlocale'
     line=$(echo "$out" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -n 1)
     if [ -n "$line" ]; then

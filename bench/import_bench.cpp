@@ -2,6 +2,7 @@
 // 10,000 other files found and put into both list boxes in replace mode, beside a plain
 // enumeration of the same folder.
 //   import_bench RUNS  ->  "import_ms list_ms entries" (medians)
+#include "PlayerLists.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/ui/Win32Toolkit.h"
@@ -52,20 +53,9 @@ int wmain(int argc, wchar_t** argv) {
     vx::win32::Win32Files files;
     vx::win32::Win32System system;
     vx::win32::Win32Toolkit toolkit(L"Vextral bench");
-    vx::ui::FormSpec params;
-    params.windowClass = L"TForm8";
-    params.clientWidth = 207;
-    params.clientHeight = 237;
-    auto form = toolkit.createForm(params);
-    vx::ui::ListBoxSpec shown;
-    shown.id = 8003;
-    shown.rect = {2, 35, 204, 199};
-    auto& display = form->addListBox(shown);
-    vx::ui::ListBoxSpec hidden;
-    hidden.id = 8004;
-    hidden.visible = false;
-    auto& paths = form->addListBox(hidden);
-    form->show();
+    PlayerLists lists(toolkit);
+    auto& display = *lists.display;
+    auto& paths = *lists.paths;
     vx::Playlist playlist(display, paths, files, system, std::wstring(temp));
 
     std::vector<double> import, list;

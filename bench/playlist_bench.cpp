@@ -1,6 +1,7 @@
 // Playlist figures under Wine: ReadM3U of a 100,000-entry playlist into both list boxes, the
 // save of the same list, and beside them a plain read and a plain write of the same bytes.
 //   playlist_bench RUNS  ->  "load_ms save_ms read_ms write_ms bytes" (medians)
+#include "PlayerLists.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/ui/Win32Toolkit.h"
@@ -53,20 +54,9 @@ int wmain(int argc, wchar_t** argv) {
     const auto bytes = playlistBytes(100000);
     files.writeAll(source, bytes);
 
-    vx::ui::FormSpec params;
-    params.windowClass = L"TForm8";
-    params.clientWidth = 207;
-    params.clientHeight = 237;
-    auto form = toolkit.createForm(params);
-    vx::ui::ListBoxSpec shown;
-    shown.id = 8003;
-    shown.rect = {2, 35, 204, 199};
-    auto& display = form->addListBox(shown);
-    vx::ui::ListBoxSpec hidden;
-    hidden.id = 8004;
-    hidden.visible = false;
-    auto& paths = form->addListBox(hidden);
-    form->show();
+    PlayerLists lists(toolkit);
+    auto& display = *lists.display;
+    auto& paths = *lists.paths;
     vx::Playlist playlist(display, paths, files, system, folder);
 
     std::vector<double> load, save, read, write;

@@ -1,3 +1,4 @@
+#include "PlayerFixture.h"
 #include "app/TForm1.h"
 #include "fakes/FakePlatform.h"
 #include "player/MediaEngine.h"
@@ -11,14 +12,7 @@ using ui::MediaKey;
 
 namespace {
 
-struct PlayerKeysDrop : ::testing::Test {
-    fakes::FakeMachine m;
-    Application* app = nullptr;
-    void SetUp() override { app = &m.start(); }
-    TForm8& player() { return *app->Form8; }
-    Playlist& list() { return *player().playlist; }
-    MediaEngine& engine() { return app->Form1->MediaPlayer1; }
-    fakes::FakeMci::Device* device() { return m.mci.device(engine().deviceId()); }
+struct PlayerKeysDrop : PlayerFixture {
     fakes::FakeListBox& shown() { return static_cast<fakes::FakeListBox&>(*player().ListBox1); }
     fakes::FakeListBox& stored() { return static_cast<fakes::FakeListBox&>(*player().PathList); }
     bool claimed() { return m.ui.keys.claimed(); }

@@ -1,3 +1,4 @@
+#include "PlayerFixture.h"
 #include "app/TForm1.h"
 #include "fakes/FakePlatform.h"
 #include "player/FolderImport.h"
@@ -19,14 +20,7 @@ constexpr ui::MouseShift Right{false, true};
 constexpr ui::MouseShift Both{true, true};
 constexpr int Prev = 12, Play = 30, Pause = 60, Stop = 80, Next = 100, Open = 130;
 
-struct PlayerWindow : ::testing::Test {
-    fakes::FakeMachine m;
-    Application* app = nullptr;
-    void SetUp() override { app = &m.start(); }
-    TForm8& player() { return *app->Form8; }
-    Playlist& list() { return *player().playlist; }
-    MediaEngine& engine() { return app->Form1->MediaPlayer1; }
-    fakes::FakeMci::Device* device() { return m.mci.device(engine().deviceId()); }
+struct PlayerWindow : PlayerFixture {
     fakes::FakePopupMenu& menu() { return static_cast<fakes::FakePopupMenu&>(*player().PopupMenu1); }
     std::wstring label() { return player().Label1->text(); }
     // Tracks named t0.wav ... in C:\Music, each `ms` long.

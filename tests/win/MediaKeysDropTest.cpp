@@ -49,10 +49,10 @@ void pump() {
 TEST(Win32DropTarget, DropOnTheListReportsItemsInOrderWithFolders) {
     win32::Win32Toolkit toolkit(L"Vextral drop test");
     auto form = testForm(toolkit);
-    ui::ListBoxSpec spec;
-    spec.id = 8003;
-    spec.rect = {2, 35, 204, 199};
-    auto& list = form->addListBox(spec);
+    ui::ListBoxSpec params;
+    params.id = 8003;
+    params.rect = {2, 35, 204, 199};
+    auto& list = form->addListBox(params);
     std::vector<std::vector<ui::DroppedItem>> drops;
     toolkit.acceptDrops(list, [&](const std::vector<ui::DroppedItem>& items) { drops.push_back(items); });
     std::vector<int> keys;
@@ -123,10 +123,10 @@ TEST(Win32MediaKeys, ClaimTakesTheKeysSystemWideAndReleaseGivesThemBack) {
 TEST(Win32MediaKeys, AppCommandsReachingAFormAreDeliveredAndReportHandled) {
     win32::Win32Toolkit toolkit(L"Vextral appcommand test");
     auto form = testForm(toolkit);
-    ui::ListBoxSpec spec;
-    spec.id = 8003;
-    spec.rect = {2, 35, 204, 199};
-    auto& list = form->addListBox(spec);
+    ui::ListBoxSpec params;
+    params.id = 8003;
+    params.rect = {2, 35, 204, 199};
+    auto& list = form->addListBox(params);
     HWND top = reinterpret_cast<HWND>(form->handle());
     HWND child = reinterpret_cast<HWND>(list.handle());
     bool act = true;

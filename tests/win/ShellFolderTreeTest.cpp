@@ -43,10 +43,10 @@ struct ShellTree : ::testing::Test {
         params.left = 40;
         params.top = 40;
         form = toolkit.createForm(params);
-        ui::ShellFolderTreeSpec spec;
-        spec.id = 9001;
-        spec.rect = {8, 8, 201, 285};
-        tree = dynamic_cast<win32::Win32ShellFolderTree*>(&form->addShellFolderTree(spec));
+        ui::ShellFolderTreeSpec treeParams;
+        treeParams.id = 9001;
+        treeParams.rect = {8, 8, 201, 285};
+        tree = dynamic_cast<win32::Win32ShellFolderTree*>(&form->addShellFolderTree(treeParams));
         ASSERT_NE(tree, nullptr);
         hwnd = reinterpret_cast<HWND>(tree->handle());
         EXPECT_EQ(TreeView_GetCount(hwnd), 0u) << "the hidden tree reads no folder yet";

@@ -4,6 +4,7 @@
 //   launch_timer RUNS CLASS PROGRAM
 //
 // Prints "median_ms private_kb" (medians over the runs). It joins the desktop named "shell".
+#include "Clock.h"
 #include <windows.h>
 #include <psapi.h>
 #include <algorithm>
@@ -13,16 +14,7 @@
 
 namespace {
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
+using bench::nowMs;
 
 HWND findVisible(const wchar_t* cls) {
     HWND w = nullptr;

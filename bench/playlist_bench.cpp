@@ -11,21 +11,13 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+#include "Clock.h"
 #include <windows.h>
 
 namespace {
 
-double nowMs() {
-    LARGE_INTEGER f, c;
-    QueryPerformanceFrequency(&f);
-    QueryPerformanceCounter(&c);
-    return double(c.QuadPart) * 1000.0 / double(f.QuadPart);
-}
-
-double median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::median;
+using bench::nowMs;
 
 std::vector<std::uint8_t> playlistBytes(int entries) {
     std::string s = "#EXTM3U\r\n";

@@ -13,6 +13,7 @@
 #include "platform/win32/Win32Screen.h"
 #include "tools/Bmp.h"
 #include "tools/ScreenShot.h"
+#include "Clock.h"
 #include <windows.h>
 #include <algorithm>
 #include <cstdio>
@@ -22,16 +23,7 @@
 
 namespace {
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return double(t.QuadPart) * 1000.0 / double(frequency.QuadPart);
-}
+using bench::nowMs;
 
 // The copy the program used to make: GetPixel for every pixel, SetPixel into a bitmap, then
 // the bitmap written as a file.
@@ -85,8 +77,7 @@ int wmain(int argc, wchar_t** argv) {
         vx::saveScreenShot(screen, files, folder + L"vextral.bmp");
         times.push_back(nowMs() - start);
     }
-    std::sort(times.begin(), times.end());
-    std::printf("vextral %.2f\n", times[times.size() / 2]);
+    std::printf("vextral %.2f\n", bench::median(times));
     if (std::getenv("VX_SHOT_PARTS")) {
         double t0 = nowMs();
         auto image = screen.capture();

@@ -1,5 +1,6 @@
 #include "folders/DirsFile.h"
 #include <algorithm>
+#include <utility>
 
 namespace vx::dirsfile {
 
@@ -27,17 +28,15 @@ std::vector<std::uint8_t> encode(const std::vector<std::string>& entries) {
     return bytes;
 }
 
-std::optional<std::string> recordText(const std::wstring& entry, const AnsiEncoder& toAnsi) {
+RecordText recordText(const std::wstring& entry, const AnsiEncoder& toAnsi) {
     // In a single-byte code page 100 characters are 100 bytes; a double-byte one may need
     // fewer characters, dropped from the end so that no character is cut in half.
     std::wstring kept = entry.substr(0, TextSize);
     for (;;) {
         bool exact = true;
         std::string bytes = toAnsi(kept, &exact);
-        if (!exact)
-            return std::nullopt;
         if (bytes.size() <= TextSize)
-            return bytes;
+            return {std::move(bytes), exact};
         kept.pop_back();
     }
 }

@@ -2,7 +2,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,8 +23,13 @@ std::vector<std::uint8_t> encode(const std::vector<std::string>& entries);
 // Converts text to the ANSI code page; `exact` says whether every character survived.
 using AnsiEncoder = std::function<std::string(const std::wstring& text, bool* exact)>;
 
-// The record text of a list entry: its ANSI bytes, cut to 100 bytes at a character boundary;
-// nothing when a character of the kept part has no ANSI form.
-std::optional<std::string> recordText(const std::wstring& entry, const AnsiEncoder& toAnsi);
+// The record text of a list entry: its ANSI bytes, cut to 100 bytes at a character boundary.
+// `exact` is false when a character of the kept part has no ANSI form; the bytes then hold the
+// code page's replacement for it.
+struct RecordText {
+    std::string bytes;
+    bool exact = true;
+};
+RecordText recordText(const std::wstring& entry, const AnsiEncoder& toAnsi);
 
 } // namespace vx::dirsfile

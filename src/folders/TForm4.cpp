@@ -78,10 +78,10 @@ void TForm4::FormClose() {
     if (DirsPath.empty())
         PrepareDirsFile();
     std::vector<std::string> records;
-    for (int i = 0; i < ListBox1->count(); ++i) {
-        // Every entry came from the file or through appendFolder, so it has an ANSI form.
-        records.push_back(ansiRecord(ListBox1->item(i)).value_or(std::string()));
-    }
+    // An entry read from the file may have no exact ANSI form (a byte the code page leaves
+    // undefined, say): it keeps its place with the code page's replacement characters.
+    for (int i = 0; i < ListBox1->count(); ++i)
+        records.push_back(ansiRecord(ListBox1->item(i)).bytes);
     try {
         // A new file replaces the old one only when it is complete: a failure keeps both the
         // previous file and the window with its list, so closing again retries.
@@ -92,7 +92,7 @@ void TForm4::FormClose() {
     }
 }
 
-std::optional<std::string> TForm4::ansiRecord(const std::wstring& text) {
+dirsfile::RecordText TForm4::ansiRecord(const std::wstring& text) {
     auto& system = app_.platform.system;
     return dirsfile::recordText(text, [&system](const std::wstring& t, bool* exact) {
         std::string bytes = system.toAnsi(t, exact);
@@ -104,12 +104,12 @@ std::optional<std::string> TForm4::ansiRecord(const std::wstring& text) {
 }
 
 void TForm4::appendFolder(const std::wstring& path) {
-    if (ansiRecord(path)) {
+    if (ansiRecord(path).exact) {
         ListBox1->addItem(path);
         return;
     }
     const std::wstring shortForm = app_.platform.files.shortPath(path);
-    if (!shortForm.empty() && ansiRecord(shortForm)) {
+    if (!shortForm.empty() && ansiRecord(shortForm).exact) {
         ListBox1->addItem(shortForm);
         return;
     }

@@ -1,7 +1,7 @@
 #pragma once
+#include "folders/DirsFile.h"
 #include "platform/ui/Form.h"
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace vx {
@@ -38,7 +38,7 @@ class TForm4 {
     std::wstring DirsPath; // the bound path of the favourites file
 
   private:
-    std::optional<std::string> ansiRecord(const std::wstring& text);
+    dirsfile::RecordText ansiRecord(const std::wstring& text);
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;

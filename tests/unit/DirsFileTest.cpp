@@ -54,7 +54,7 @@ TEST(DirsFile, WritesFixedRecordsCutToAHundredBytes) {
     EXPECT_EQ(dirsfile::decode(bytes), (std::vector<std::string>{"D:\\", longPath.substr(0, 100), ""}));
 }
 
-TEST(DirsFile, RecordTextKeepsWholeCharactersAndRefusesLostOnes) {
+TEST(DirsFile, RecordTextKeepsWholeCharactersAndMarksLostOnes) {
     // A double-byte code page: every character above 0x7F takes two bytes.
     auto doubleByte = [](const std::wstring& text, bool* exact) {
         std::string out;
@@ -71,10 +71,19 @@ TEST(DirsFile, RecordTextKeepsWholeCharactersAndRefusesLostOnes) {
         return out;
     };
     auto fitted = dirsfile::recordText(L"C:\\" + std::wstring(60, 0x3042), doubleByte);
-    ASSERT_TRUE(fitted);
-    EXPECT_EQ(fitted->size(), 99u) << "3 + 48 characters of two bytes; the 49th would split";
-    EXPECT_EQ(dirsfile::recordText(std::wstring(150, L'a'), doubleByte), std::string(100, 'a'));
-    EXPECT_FALSE(dirsfile::recordText(L"C:\\\x65E5", doubleByte));
+    EXPECT_TRUE(fitted.exact);
+    EXPECT_EQ(fitted.bytes.size(), 99u) << "3 + 48 characters of two bytes; the 49th would split";
+    EXPECT_EQ(dirsfile::recordText(std::wstring(150, L'a'), doubleByte).bytes, std::string(100, 'a'));
+
+    auto lost = dirsfile::recordText(L"C:\\\x65E5", doubleByte);
+    EXPECT_FALSE(lost.exact);
+    EXPECT_EQ(lost.bytes, "C:\\?") << "the replacement is kept for an entry that must not vanish";
+    lost = dirsfile::recordText(L"\x65E5" + std::wstring(60, 0x3042), doubleByte);
+    EXPECT_FALSE(lost.exact);
+    EXPECT_EQ(lost.bytes.size(), 99u) << "cut at a character boundary all the same";
+
     // A lost character beyond the first 100 is cut off anyway.
-    EXPECT_EQ(dirsfile::recordText(std::wstring(100, L'b') + L"\x65E5", doubleByte), std::string(100, 'b'));
+    auto cut = dirsfile::recordText(std::wstring(100, L'b') + L"\x65E5", doubleByte);
+    EXPECT_TRUE(cut.exact);
+    EXPECT_EQ(cut.bytes, std::string(100, 'b'));
 }

@@ -71,6 +71,13 @@ TEST_F(Favourites, CyrillicEntriesGoThroughTheAnsiCodePage) {
               (std::vector<std::string>{"C:\\\xCF\xE0\xEF\xEA\xE0", "D:\\\xCC\xF3\xE7\xFB\xEA\xE0"}));
 }
 
+TEST_F(Favourites, AnEntryWithoutAnExactAnsiFormKeepsItsPlaceOnSave) {
+    write({"C:\\Old\x98", "D:\\"}); // 0x98: a byte the code page leaves undefined
+    show();
+    close();
+    EXPECT_EQ(dirsfile::decode(m.files.files[DirsPath]), (std::vector<std::string>{"C:\\Old?", "D:\\"}));
+}
+
 TEST_F(Favourites, AddedFoldersAndRemovalsReachTheFileAtTheNextClose) {
     write({"C:\\One", "C:\\Two"});
     show();

@@ -1,6 +1,7 @@
 #pragma once
 #include "app/Cp1251.h"
 #include "platform/System.h"
+#include <map>
 
 namespace vx::fakes {
 
@@ -31,10 +32,17 @@ class FakeSystem : public platform::System {
         swprintf(buffer, 32, L"%d:%02d:%02d", t.hour, t.minute, t.second);
         return buffer;
     }
+    // Characters the code page writes as a look-alike while reporting the conversion exact, as
+    // the system's default best-fit mapping does ("é" as "e").
+    std::map<wchar_t, char> bestFit;
     std::string toAnsi(const std::wstring& text, bool* exact) override {
-        std::string out = cp1251::encode(text);
+        std::wstring fitted = text;
+        for (wchar_t& c : fitted)
+            if (auto it = bestFit.find(c); it != bestFit.end())
+                c = wchar_t(static_cast<unsigned char>(it->second));
+        std::string out = cp1251::encode(fitted);
         if (exact)
-            *exact = out.find('?') == std::string::npos || text.find(L'?') != std::wstring::npos;
+            *exact = out.find('?') == std::string::npos || fitted.find(L'?') != std::wstring::npos;
         return out;
     }
     std::wstring fromAnsi(const std::string& bytes) override {

@@ -12,6 +12,7 @@ class FakeFiles : public platform::Files {
     std::map<std::wstring, std::vector<std::uint8_t>> files;
     std::map<std::wstring, std::vector<platform::DirEntry>> folders;
     std::set<std::wstring> unwritable; // paths whose writes fail with "File access denied"
+    std::map<std::wstring, int> readErrors; // path -> the system code its reads fail with
     std::wstring workingFolder = L"C:\\Programs\\Vextral";
     std::map<std::wstring, std::wstring> shortPaths; // long path -> its 8.3 form
 
@@ -23,6 +24,8 @@ class FakeFiles : public platform::Files {
 
     bool exists(const std::wstring& path) override { return files.count(path) > 0; }
     std::vector<std::uint8_t> readAll(const std::wstring& path) override {
+        if (auto error = readErrors.find(path); error != readErrors.end())
+            throw IoError(error->second);
         auto it = files.find(path);
         if (it == files.end())
             throw IoError(IoError::FileNotFound);

@@ -153,6 +153,23 @@ TEST_F(Favourites, AFileThatCannotBeCreatedLeavesTheListAsItWas) {
     EXPECT_EQ(list().items, std::vector<std::wstring>{L"kept"}) << "a failed prepare leaves the list";
 }
 
+TEST_F(Favourites, AFileThatCannotBeReadIsReportedAndTheWindowStillWorks) {
+    write({"C:\\Unread"});
+    m.files.readErrors[DirsPath] = 1117;
+    list().addItem(L"stale entry");
+    show();
+    EXPECT_EQ(m.ui.errors, std::vector<std::wstring>{L"I/O error 1117."});
+    EXPECT_TRUE(window().visible());
+    EXPECT_EQ(list().count(), 0) << "cleared before the read; nothing was read";
+    add(L"C:\\New");
+    list().setSelectedIndex(0);
+    m.ui.fire(favourites().Button1->onClick);
+    EXPECT_EQ(m.shell.explored.size(), 1u);
+    close(); // the close rewrites the file from the list as always
+    EXPECT_FALSE(window().visible());
+    EXPECT_EQ(dirsfile::decode(m.files.files[DirsPath]), std::vector<std::string>{"C:\\New"});
+}
+
 TEST_F(Favourites, AFolderOutsideTheCodePageGoesInByItsShortFormOrNotAtAll) {
     show();
     m.files.shortPaths[L"C:\\日本"] = L"C:\\8A1F~1";

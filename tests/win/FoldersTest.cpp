@@ -118,6 +118,23 @@ TEST_F(DirsFileOnDisk, RecordsSurviveTheRealFileApiAndAFailedSaveKeepsTheOldFile
     EXPECT_TRUE(files.readAll(path).empty());
 }
 
+TEST_F(DirsFileOnDisk, AFailedMoveIntoPlaceKeepsTheOldFileAndLeavesNoTemporaryFile) {
+    const auto old = dirsfile::encode({"C:\\Old"});
+    files.writeAll(path, old);
+    // Another program holds the file open without sharing: the new file cannot replace it.
+    HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_THROW(files.writeAll(path, dirsfile::encode({"C:\\Old", "D:\\New"})), FileCreateError);
+    EXPECT_EQ(GetFileAttributesW((path + L".vxtmp").c_str()), INVALID_FILE_ATTRIBUTES);
+    CloseHandle(held);
+    EXPECT_EQ(files.readAll(path), old);
+    const auto entries = files.list(folder.substr(0, folder.size() - 1));
+    std::vector<std::wstring> names;
+    for (const auto& e : entries)
+        names.push_back(e.name);
+    EXPECT_EQ(names, std::vector<std::wstring>{dirsfile::FileName}) << "nothing else beside the file";
+}
+
 TEST_F(DirsFileOnDisk, ShortPathsNameTheSameFolder) {
     const std::wstring longFolder = folder + L"Папка с очень длинным именем";
     ASSERT_TRUE(CreateDirectoryW(longFolder.c_str(), nullptr));

@@ -103,3 +103,31 @@ TEST_F(DriveDialog, ClosingClearsItsFlagAndKeepsTheFigures) {
     form.show();
     EXPECT_EQ(bar().hint(), L"Свободно 102400МБ из 204800МБ");
 }
+
+TEST_F(DriveDialog, TheFolderAndSettingsWindowsShowTheirTexts) {
+    start();
+    // The caption, then the buttons and check boxes in creation order.
+    auto texts = [&](const wchar_t* windowClass) {
+        const auto& form = m.form(windowClass);
+        std::vector<std::wstring> all{form.params.caption};
+        for (const auto& b : form.buttons)
+            all.push_back(b->params.text);
+        for (const auto& c : form.checkBoxes)
+            all.push_back(c->params.text);
+        return all;
+    };
+    using Texts = std::vector<std::wstring>;
+    EXPECT_EQ(texts(L"TForm2"), (Texts{L"Открыть", L"Открыть", L"По умолчанию"}));
+    EXPECT_EQ(texts(L"TForm4"), (Texts{L"Открыть папку", L"Открыть", L"+", L"-", L"Закрыть"}));
+    EXPECT_EQ(texts(L"TForm5"), (Texts{L"Добавить папку", L"Добавить", L"Закрыть"}));
+    EXPECT_EQ(texts(L"TForm6"), (Texts{L"Настройка", L"Закрыть", L"Применить", L" Включить в автозагрузку"}));
+    EXPECT_EQ(m.form(L"TForm6").labels.at(0)->text(), L"CD-ROM");
+
+    const ui::DriveComboBoxSpec& params = picker().params;
+    EXPECT_EQ(params.background, ui::Colour::rgb(255, 251, 240));
+    EXPECT_EQ(params.font.face, L"Bookman Old Style");
+    EXPECT_EQ(params.font.height, 11);
+    EXPECT_TRUE(params.flat);
+    EXPECT_TRUE(m.form(L"TForm2").params.topmost && m.form(L"TForm4").params.topmost);
+    EXPECT_FALSE(m.form(L"TForm5").params.topmost || m.form(L"TForm6").params.topmost);
+}

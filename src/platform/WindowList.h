@@ -33,7 +33,7 @@ class WindowList {
     virtual WindowId findByTitle(const std::wstring& title) = 0;
     // True when the window's application has stopped taking its messages.
     virtual bool hung(WindowId window) = 0;
-    // Minimises the window (CloseWindow); it is not destroyed.
+    // Asks the window's application to minimise it, without waiting; it is not destroyed.
     virtual void minimise(WindowId window) = 0;
     // Sends WM_CLOSE and waits, at most CloseRequestWaitMs, for the application to handle it;
     // an application already hung is not waited for.

@@ -21,6 +21,7 @@ class FakeWindowList : public platform::WindowList {
         bool hung = false;         // its application takes no messages
         bool refusesClose = false; // answers WM_CLOSE without closing
         bool minimised = false;
+        int minimiseRequests = 0;
         int closeRequests = 0;
     };
     std::vector<Window> windows; // z-order, topmost first
@@ -28,6 +29,8 @@ class FakeWindowList : public platform::WindowList {
     std::vector<WindowId> firstAskedOf;
     std::vector<std::wstring> titlesSearched;
     int lastTitleBuffer = 0;
+    // Each question asked about a window, as "visible 12", "owner 12" or "title 12".
+    std::vector<std::string> questions;
     // Runs after a window has handled a close request, so a test can rearrange the desktop.
     std::function<void(WindowId)> afterClose;
 
@@ -52,15 +55,18 @@ class FakeWindowList : public platform::WindowList {
         return 0;
     }
     WindowId owner(WindowId window) override {
+        questions.push_back("owner " + std::to_string(window));
         auto* w = find(window);
         return w ? w->owner : 0;
     }
     bool visible(WindowId window) override {
+        questions.push_back("visible " + std::to_string(window));
         auto* w = find(window);
         return w && w->visible;
     }
     std::wstring title(WindowId window, int bufferChars) override {
         lastTitleBuffer = bufferChars;
+        questions.push_back("title " + std::to_string(window));
         auto* w = find(window);
         if (!w || bufferChars <= 0)
             return {};
@@ -83,8 +89,10 @@ class FakeWindowList : public platform::WindowList {
         return w && w->hung;
     }
     void minimise(WindowId window) override {
-        if (auto* w = find(window))
+        if (auto* w = find(window)) {
             w->minimised = true;
+            ++w->minimiseRequests;
+        }
     }
     platform::CloseRequest requestClose(WindowId window) override {
         auto* w = find(window);

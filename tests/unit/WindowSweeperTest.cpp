@@ -35,6 +35,14 @@ struct Sweeper : ::testing::Test {
             ids.push_back(w.id);
         return ids;
     }
+    std::vector<std::string> questionsAbout(WindowId id) {
+        std::vector<std::string> out;
+        const std::string suffix = " " + std::to_string(id);
+        for (auto& q : desk().questions)
+            if (q.size() > suffix.size() && q.compare(q.size() - suffix.size(), suffix.size(), suffix) == 0)
+                out.push_back(q);
+        return out;
+    }
     int closeRequests() {
         int n = int(desk().closed.size());
         for (auto& w : desk().windows)
@@ -63,7 +71,14 @@ TEST_F(Sweeper, LeftClickMinimisesExactlyTheEligibleWindowsAndClosesNone) {
     addOwnWindows();
     sweeper().minimiseAll();
     EXPECT_EQ(minimised(), (std::vector<WindowId>{10, 15, 16, 17}));
+    EXPECT_EQ(desk().find(16)->minimiseRequests, 1) << "a minimised window is minimised again";
     EXPECT_EQ(closeRequests(), 0);
+    // The tests run in their order and stop at the first that fails: nothing is asked of the
+    // desktop window, a hidden window is not asked for its owner, an owned one not for its title.
+    EXPECT_EQ(questionsAbout(11), std::vector<std::string>{});
+    EXPECT_EQ(questionsAbout(12), std::vector<std::string>{"visible 12"});
+    EXPECT_EQ(questionsAbout(13), (std::vector<std::string>{"visible 13", "owner 13"}));
+    EXPECT_EQ(questionsAbout(14), (std::vector<std::string>{"visible 14", "owner 14", "title 14"}));
     EXPECT_EQ(desk().firstAskedOf, std::vector<WindowId>{app->panelWindow().handle()});
     EXPECT_EQ(desk().titlesSearched, std::vector<std::wstring>{L"Program manager"});
     EXPECT_EQ(desk().lastTitleBuffer, 128);

@@ -47,8 +47,11 @@ bool Win32WindowList::hung(WindowId window) {
     return IsHungAppWindow(hwnd(window)) != FALSE;
 }
 
+// CloseWindow on another thread's window waits until that thread has handled it, for ever if
+// its application stopped taking messages less than the few seconds after which the system
+// calls it hung. The request is posted instead, so it can never hold the caller.
 void Win32WindowList::minimise(WindowId window) {
-    CloseWindow(hwnd(window));
+    ShowWindowAsync(hwnd(window), SW_MINIMIZE);
 }
 
 platform::CloseRequest Win32WindowList::requestClose(WindowId window) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Vextral on a screen set to 144 dpi (the prefix's LogPixels): every size, offset and font grows
-# by 144 / 96, so the bar still covers the Start button, the panel and the player keep their
-# places relative to the screen's edges, and the pictures stay crisp (screenshots to look at).
+# by 144 / 96, so the bar still stands in the Start button's place, the panel and the player
+# keep their places relative to the screen's edges, and the pictures stay crisp (screenshots to
+# look at).
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-session.sh"
@@ -27,10 +28,11 @@ read -r tx ty _ _ _ <<<"$(vx_probe rect Shell_TrayWnd | clean)"
 read -r bx by bw bh <<<"$bar"
 check_eq "bar 50 x 24 grown to 75 x 36 at the taskbar's (3, 0) grown" \
     "$((tx + $(px 3))) $ty 75 36" "$bar"
-# As at 96 dpi, the bar starts a few pixels into the taskbar and reaches past the Start button's
-# right edge, from the taskbar's top to its bottom.
-check "bar covers the Start button ($sx $sy $sw $sh)" \
-    test "$by" -le "$sy" -a $((bx + bw)) -ge $((sx + sw)) -a $((by + bh)) -ge $((sy + sh))
+# As at 96 dpi, the bar stands in the Start button's place: it starts a few pixels into the
+# button and spans its height. (How far the button reaches depends on the width of its caption
+# in the system's font.)
+check "bar in the Start button's place ($sx $sy $sw $sh)" \
+    test "$bx" -ge "$sx" -a "$bx" -lt $((sx + sw)) -a "$by" -le "$sy" -a $((by + bh)) -ge $((sy + sh))
 check_eq "Start button hidden" "0 0" "$(vx_probe start | clean)"
 
 click_at $((bx + bw / 4)) $((by + bh / 2))

@@ -66,6 +66,12 @@ show_player() {
     click_at $((bx + 12)) $((by + 11))
     panel=$(vx_probe wait TForm3 5000 | clean)
     read -r px py pw ph <<<"$panel"
-    click_at $((px + pw / 2)) $((py + ph - 11))
-    vx_probe wait TForm8 5000 >/dev/null
+    # A click that comes while the panel is still being mapped on a busy machine is lost: the
+    # player button is pressed again only when no player window came of the first press.
+    local try
+    for try in 1 2 3; do
+        click_at $((px + pw / 2)) $((py + ph - 11))
+        [ -n "$(vx_probe wait TForm8 $((try * 2000)) | clean)" ] && return 0
+    done
+    return 1
 }

@@ -44,6 +44,7 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
 
     window_->onClose = [this] { FormClose(); };
     app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
+    app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };
     window_->addTimer(ShellWatchMs, [this] { keepStartButtonHidden(); });
 }
 
@@ -135,12 +136,25 @@ void TForm1::Power() {
     auto failure = actions.enableShutdownPrivilege();
     if (!failure)
         failure = actions.shutdown();
-    if (failure) {
-        // Not shutting down after all: take the program back to its running state, then report.
-        app_.Settings.open();
-        Pusk(false);
-        throw Error(*failure);
+    if (!failure) {
+        shutdownRequested_ = true; // until Windows ends the program or calls the shutdown off
+        return;
     }
+    // Not shutting down after all: take the program back to its running state, then report.
+    resumeRunning();
+    throw Error(*failure);
+}
+
+void TForm1::ShutdownCancelled() {
+    if (!shutdownRequested_)
+        return; // somebody else's shutdown: this program had not prepared for it
+    resumeRunning();
+}
+
+void TForm1::resumeRunning() {
+    shutdownRequested_ = false;
+    Pusk(false);
+    app_.Settings.open();
 }
 
 void TForm1::ScreenShot(const std::wstring& fileName) {

@@ -38,6 +38,9 @@ class TForm1 {
     void keepStartButtonHidden();
     // The shell restarted and made a new taskbar: hide its Start button and dock into it.
     void TaskbarCreated();
+    // Windows called off a shutdown that Power had asked for (another application refused to
+    // end, or the user cancelled): the program runs on as before the question.
+    void ShutdownCancelled();
 
     ui::Form& window() { return *window_; }
 
@@ -48,8 +51,11 @@ class TForm1 {
     WindowId StartButtonWnd = 0;
 
   private:
+    void resumeRunning();
+
     Application& app_;
     std::unique_ptr<ui::Form> window_;
+    bool shutdownRequested_ = false;
 
   public:
     // The media engine of the program; the player plays through it.

@@ -47,8 +47,13 @@ std::vector<std::uint8_t> fileBytes(const platform::Image& image) {
 
     for (int row = 0; row < image.height; ++row) { // row 0 of the file is the bottom row
         const int source = image.bottomUp ? row : image.height - 1 - row;
-        std::memcpy(out.data() + offset + std::size_t(row) * paddedRow,
-                    image.bits.data() + std::size_t(source) * std::size_t(image.stride), rowBytes);
+        std::uint8_t* target = out.data() + offset + std::size_t(row) * paddedRow;
+        std::memcpy(target, image.bits.data() + std::size_t(source) * std::size_t(image.stride), rowBytes);
+        // The fourth byte of a 32-bit pixel is unused, but what the display leaves there would
+        // read as transparency to a viewer that takes it for alpha: it is written as zero.
+        if (bytesPerPixel == 4)
+            for (std::size_t at = 3; at < rowBytes; at += 4)
+                target[at] = 0;
     }
     return out;
 }

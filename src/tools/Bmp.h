@@ -10,7 +10,8 @@ constexpr int InfoHeaderSize = 40;
 
 // An uncompressed Windows BMP file of a 24- or 32-bit image: the file header, the bitmap
 // information header (no colour table at these depths), then the rows from the bottom up,
-// each padded with zeros to a multiple of four bytes.
+// each padded with zeros to a multiple of four bytes. The unused fourth byte of a 32-bit pixel
+// is written as zero.
 std::vector<std::uint8_t> fileBytes(const platform::Image& image);
 
 } // namespace vx::bmp

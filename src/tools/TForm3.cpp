@@ -90,8 +90,11 @@ void TForm3::ToolButton7MouseDown(ui::MouseButton button) {
     if (button != ui::MouseButton::Right)
         return;
     const auto fileName = app_.platform.ui.runFileDialog(ui::FileDialogKind::Save, SPD);
-    if (fileName)
-        app_.Form1->ScreenShot(*fileName);
+    if (!fileName)
+        return;
+    // The picture is of the screen as the user left it, without the dialog just closed.
+    app_.platform.ui.letUncoveredWindowsRepaint();
+    app_.Form1->ScreenShot(*fileName);
 }
 
 void TForm3::ToolButton5Click() { toggle(app_.favouritesWindow(), app_.flags.FavouritesShown); }

@@ -75,6 +75,14 @@ vx_probe save 'C:\shot' 5000
 vx_probe gone '#32770' 5000
 for _ in $(seq 50); do [ -s "$WINEPREFIX/drive_c/shot.bmp" ] && break; sleep 0.2; done
 check "the screenshot is written with the default extension" test -s "$WINEPREFIX/drive_c/shot.bmp"
+# The picture shows the screen as the user left it: the save dialog, closed before the capture,
+# is not in it. Compared with the screen as it stands now, only a tooltip may differ.
+import -window root "$shots/tool_panel_after_capture.png"
+convert "$WINEPREFIX/drive_c/shot.bmp" -alpha off "$shots/tool_panel_capture.png"
+differing=$(compare -metric AE "$shots/tool_panel_capture.png" "$shots/tool_panel_after_capture.png" null: 2>&1 |
+    awk '{print int($1)}')
+check "the picture is the screen without the closed dialog ($differing pixels differ)" \
+    test "${differing:-999999}" -lt $((1024 * 768 / 100))
 # The file: an uncompressed bottom-up BMP of the whole 1024 x 768 screen in which the panel's
 # close button (green disc) shows inside the panel's rectangle.
 layout=$(python3 - "$WINEPREFIX/drive_c/shot.bmp" <<'PY'

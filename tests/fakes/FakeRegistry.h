@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/Registry.h"
+#include <functional>
 #include <map>
 #include <set>
 #include <utility>
@@ -18,6 +19,7 @@ class FakeRegistry : public platform::Registry {
     int openCount = 0;
     int openKeys = 0; // keys open right now
     int flushes = 0;
+    std::function<void()> onKeyClosed; // runs as a key is closed, so a test can see what came first
 
     Values* find(platform::RegRoot root, const std::wstring& path) {
         auto it = keys.find({root, path});
@@ -38,7 +40,11 @@ class FakeRegistryKey : public platform::RegistryKey {
     FakeRegistryKey(FakeRegistry& registry, FakeRegistry::KeyId id) : registry_(registry), id_(std::move(id)) {
         ++registry_.openKeys;
     }
-    ~FakeRegistryKey() override { --registry_.openKeys; }
+    ~FakeRegistryKey() override {
+        --registry_.openKeys;
+        if (registry_.onKeyClosed)
+            registry_.onKeyClosed();
+    }
 
     std::optional<platform::RegValue> query(const std::wstring& name) override {
         auto* values = registry_.find(id_.first, id_.second);

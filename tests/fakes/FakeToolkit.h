@@ -390,6 +390,8 @@ class FakeToolkit : public ui::Toolkit {
     }
     void notify(const std::wstring& text) override { notices.push_back(text); }
     void showError(const std::wstring& text) override { errors.push_back(text); }
+    int repaintWaits = 0;
+    void letUncoveredWindowsRepaint() override { ++repaintWaits; }
     std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) override {
         fileDialogs.emplace_back(kind, params);
         if (fileAnswers.empty())

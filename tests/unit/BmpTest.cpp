@@ -82,12 +82,16 @@ TEST(Bmp, OddWidthsArePaddedWithZerosAndRowsGoBottomUp) {
     }
 }
 
-TEST(Bmp, ThirtyTwoBitRowsNeedNoPadding) {
+TEST(Bmp, ThirtyTwoBitRowsNeedNoPaddingAndTheirUnusedByteIsZero) {
     const auto b = bmp::fileBytes(numbered(3, 2, 32, 0));
     ASSERT_EQ(b.size(), 54u + 2 * 12);
     EXPECT_EQ(b[28], 32);
     EXPECT_EQ(b[54 + 12 + 4], 1) << "pixel (1, 0) in the second file row";
-    EXPECT_EQ(b[54 + 12 + 4 + 3], 0xAA);
+    EXPECT_EQ(b[54 + 12 + 4 + 2], 0x80);
+    // What the display leaves in the fourth byte would be taken for transparency by viewers
+    // that read it as alpha.
+    for (std::size_t at = 54 + 3; at < b.size(); at += 4)
+        EXPECT_EQ(b[at], 0) << at;
 }
 
 TEST(Bmp, RejectsWhatItCannotLayOut) {

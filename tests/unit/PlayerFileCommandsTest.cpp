@@ -46,7 +46,9 @@ TEST_F(PlayerFiles, OpenFileUsesThePanelsDialogAtLastPathAndStoresTheNewFolder) 
     run(&TForm8::N3Click, std::nullopt);
     ASSERT_EQ(m.ui.fileDialogs.size(), 1u);
     EXPECT_EQ(m.ui.fileDialogs[0].first, ui::FileDialogKind::Open);
-    EXPECT_EQ(m.ui.fileDialogs[0].second.filter, app->Form3->OpenDialog1.filter);
+    EXPECT_EQ(m.ui.fileDialogs[0].second.filter,
+              L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;|Wav|*.Wav|Midi|*.mid|"
+              L"All Files|*.*|Winamp Playlists|*.m3u|MP3|*.mp3");
     EXPECT_EQ(m.ui.fileDialogs[0].second.initialDirectory, L"C:\\Music\\");
     EXPECT_EQ(lastPath(), L"C:\\Music\\") << "cancel writes nothing";
     EXPECT_TRUE(m.mci.sent.empty());

@@ -1,5 +1,7 @@
 #include "app/TForm1.h"
 #include "fakes/FakePlatform.h"
+#include "player/Playlist.h"
+#include "player/TForm8.h"
 #include "tools/TForm3.h"
 #include <gtest/gtest.h>
 
@@ -52,6 +54,13 @@ struct PanelRig {
             s += "favourites ";
         if (m.form(L"TForm8").visible())
             s += "player ";
+        for (auto& w : m.windows.windows)
+            if (w.minimised)
+                s += "minimise ";
+        if (!m.windows.closed.empty())
+            s += "close-windows ";
+        if (!m.mci.sent.empty())
+            s += "tray ";
         return s;
     }
 };
@@ -89,8 +98,8 @@ TEST_F(ToolPanel, EightButtonsInOneColumnWithTheirGlyphsAndHints) {
     }
 }
 
-// Which handler runs for which button and mouse button; the sweeper and the CD tray are
-// covered by their own tests, here they must only leave everything else alone.
+// Which handler runs for which button and mouse button, on a desktop with one window of another
+// application and a CD drive set.
 TEST(ToolPanelDispatch, EachButtonActsOnlyOnItsOwnMouseButtons) {
     struct Case {
         int number;
@@ -101,17 +110,21 @@ TEST(ToolPanelDispatch, EachButtonActsOnlyOnItsOwnMouseButtons) {
         {2, MouseButton::Left, "ask-shutdown "},  {2, MouseButton::Right, ""},  {2, MouseButton::Middle, ""},
         {8, MouseButton::Left, "ask-close "},     {8, MouseButton::Right, ""},  {8, MouseButton::Middle, ""},
         {3, MouseButton::Left, "drive-dialog "},  {3, MouseButton::Right, "explore "},
-        {3, MouseButton::Middle, ""},             {6, MouseButton::Left, ""},   {6, MouseButton::Right, ""},
+        {3, MouseButton::Middle, ""},             {6, MouseButton::Left, "tray "},
+        {6, MouseButton::Right, ""},
         {6, MouseButton::Middle, ""},             {5, MouseButton::Middle, ""},
         {7, MouseButton::Left, "saver "},         {7, MouseButton::Right, "save-dialog "},
         {7, MouseButton::Middle, ""},             {5, MouseButton::Left, "favourites "},
-        {5, MouseButton::Right, ""},              {4, MouseButton::Left, ""},   {4, MouseButton::Right, ""},
+        {5, MouseButton::Right, ""},              {4, MouseButton::Left, "minimise "},
+        {4, MouseButton::Right, "close-windows "},
         {4, MouseButton::Middle, ""},             {9, MouseButton::Left, "player "},
         {9, MouseButton::Right, ""},              {9, MouseButton::Middle, ""},
     };
     for (const auto& c : cases) {
         PanelRig t;
         t.m.actions.saverActive = true;
+        t.m.windows.add({.id = 500, .title = L"Editor"});
+        t.app->Settings.writeString(setting::CdRom, L"E");
         if (c.mouse == MouseButton::Left)
             t.m.ui.click(t.button(c.number));
         else
@@ -207,9 +220,14 @@ TEST_F(ToolPanel, ScreenshotAsksForTheFileWritesItOrReportsIt) {
     EXPECT_EQ(m.screen.captures, 0) << "cancelling captures nothing";
     EXPECT_TRUE(m.files.files.count(L"C:\\Ris1.bmp") == 0);
 
+    EXPECT_EQ(m.ui.repaintWaits, 0);
+
+    int waitsBeforeCapture = -1;
+    m.screen.onCapture = [&] { waitsBeforeCapture = m.ui.repaintWaits; };
     m.ui.fileAnswers = {L"C:\\Ris1.bmp"};
     m.ui.press(button(7), MouseButton::Right);
     EXPECT_EQ(m.screen.captures, 1);
+    EXPECT_EQ(waitsBeforeCapture, 1) << "the windows under the dialog repaint before the capture";
     ASSERT_TRUE(m.files.exists(L"C:\\Ris1.bmp"));
     EXPECT_EQ(m.files.text(L"C:\\Ris1.bmp").substr(0, 2), "BM");
 
@@ -235,10 +253,15 @@ TEST_F(ToolPanel, ShutdownAnsweredNoChangesNothing) {
     EXPECT_FALSE(m.files.exists(m.programFolder() + L"Last.m3u"));
 }
 
-TEST_F(ToolPanel, ShutdownReleasesShowsClosesThenAsksWithThePrivilege) {
+TEST_F(ToolPanel, ShutdownSavesReleasesShowsClosesThenAsksWithThePrivilege) {
+    const std::wstring last = m.programFolder() + L"Last.m3u";
+    app->Form8->playlist->add(L"song", L"C:\\Music\\song.mp3");
     m.ui.click(button(3)); // the drive dialog is shown
     m.shell.log = &log;
     m.actions.log = &log;
+    m.registry.onKeyClosed = [&] {
+        log.push_back(m.files.exists(last) ? "store released after the save" : "store released");
+    };
     auto& drive = m.form(L"TForm2");
     drive.onClose = [this, original = drive.onClose] {
         log.push_back(app->Settings.isOpen() ? "windows closed, store open" : "windows closed");
@@ -247,8 +270,9 @@ TEST_F(ToolPanel, ShutdownReleasesShowsClosesThenAsksWithThePrivilege) {
     };
     m.ui.answers = {true};
     m.ui.click(button(2));
-    EXPECT_EQ(log, (std::vector<std::string>{"start button shown", "windows closed", "shutdown privilege",
-                                             "shutdown"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"store released after the save", "start button shown",
+                                             "windows closed", "shutdown privilege", "shutdown"}));
+    EXPECT_NE(m.files.text(last).find("C:\\Music\\song.mp3"), std::string::npos);
     EXPECT_FALSE(app->Settings.isOpen());
     EXPECT_EQ(m.registry.openKeys, 0);
     EXPECT_FALSE(m.form(L"TForm3").visible()) << "the panel is folded";
@@ -277,4 +301,33 @@ TEST_F(ToolPanel, RefusedShutdownReportsAndKeepsTheProgramRunning) {
             t->onTick();
         EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
     }
+}
+
+TEST_F(ToolPanel, ShutdownWithAnEmptyPlaylistLeavesLastM3uAlone) {
+    const std::wstring last = m.programFolder() + L"Last.m3u";
+    m.files.files[last] = {'o', 'l', 'd'};
+    m.ui.answers = {true};
+    m.ui.click(button(2));
+    EXPECT_EQ(m.actions.shutdowns, 1);
+    EXPECT_EQ(m.files.text(last), "old");
+}
+
+TEST_F(ToolPanel, AShutdownCalledOffAfterItsRequestLeavesTheProgramRunning) {
+    m.shell.log = &log;
+    m.ui.fire(m.ui.onShutdownCancelled); // somebody else's shutdown: nothing to take back
+    EXPECT_TRUE(log.empty());
+
+    m.ui.answers = {true};
+    m.ui.click(button(2));
+    ASSERT_EQ(m.actions.shutdowns, 1);
+    EXPECT_FALSE(app->Settings.isOpen());
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+
+    m.ui.fire(m.ui.onShutdownCancelled);
+    EXPECT_TRUE(app->Settings.isOpen());
+    EXPECT_EQ(app->Settings.readString(setting::Drive), L"C");
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+    EXPECT_TRUE(m.ui.errors.empty());
+    m.ui.fire(m.ui.onShutdownCancelled); // a second notice changes nothing more
+    EXPECT_EQ(log, (std::vector<std::string>{"start button shown", "start button hidden"}));
 }

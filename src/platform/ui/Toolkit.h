@@ -41,9 +41,14 @@ class Toolkit {
     virtual MediaKeys& mediaKeys() = 0;
     // Lets the user drop files and folders from the shell on a control; each drop runs onDrop.
     virtual void acceptDrops(Control& target, DropHandler onDrop) = 0;
+    // Lets the windows that a dialog uncovered as it closed repaint: this program's own at once,
+    // other applications' within a short moment. Input waits meanwhile.
+    virtual void letUncoveredWindowsRepaint() = 0;
 
     // Runs when the shell has (re)created its taskbar ("TaskbarCreated"), after a restart of the shell.
     std::function<void()> onTaskbarCreated;
+    // Runs when Windows calls off a shutdown it had begun, after this program had agreed to end.
+    std::function<void()> onShutdownCancelled;
 
     // Shows the main form and runs the message loop until it is closed.
     virtual void run(Form& mainForm) = 0;

@@ -6,8 +6,10 @@
 
 namespace vx::win32 {
 
-ApplicationWindow::ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated)
-    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")), onTaskbarCreated_(std::move(onTaskbarCreated)) {
+ApplicationWindow::ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated,
+                                     std::function<void()> onShutdownCancelled)
+    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")), onTaskbarCreated_(std::move(onTaskbarCreated)),
+      onShutdownCancelled_(std::move(onShutdownCancelled)) {
     registerClass(L"TApplication");
     createWindow(L"TApplication", 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
                  nullptr, title.c_str());
@@ -20,15 +22,26 @@ LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
         onTaskbarCreated_();
         return 0;
     }
+    // After every top-level window has agreed to end the session, a refusal elsewhere or the
+    // user's cancel brings WM_ENDSESSION with FALSE: the session goes on.
+    if (message == WM_ENDSESSION && !wParam) {
+        onShutdownCancelled_();
+        return 0;
+    }
     return WindowBase::onMessage(message, wParam, lParam);
 }
 
 Win32Toolkit::Win32Toolkit(const std::wstring& title)
-    : app_(title,
-           [this] {
-               if (onTaskbarCreated)
-                   dispatch(onTaskbarCreated);
-           }),
+    : app_(
+          title,
+          [this] {
+              if (onTaskbarCreated)
+                  dispatch(onTaskbarCreated);
+          },
+          [this] {
+              if (onShutdownCancelled)
+                  dispatch(onShutdownCancelled);
+          }),
       underWine_(runningUnderWine()) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
@@ -46,6 +59,22 @@ void Win32Toolkit::markApplicationToolWindow() {
 }
 
 void Win32Toolkit::dispatch(const std::function<void()>& handler) { ui::guarded(*this, handler); }
+
+// Only paint messages and messages sent by other threads are handled, so no click or key can
+// start another handler meanwhile. The program's own windows repaint at the first pass; the
+// other applications repaint in their own time, which the wait leaves them.
+void Win32Toolkit::letUncoveredWindowsRepaint() {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT | PM_QS_SENDMESSAGE))
+            DispatchMessageW(&msg);
+        const DWORD elapsed = GetTickCount() - start;
+        if (elapsed >= RepaintWaitMs)
+            return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, RepaintWaitMs - elapsed, QS_PAINT | QS_SENDMESSAGE);
+    }
+}
 
 bool Win32Toolkit::pumpUntil(const std::function<bool()>& done) {
     MSG msg;

@@ -13,7 +13,8 @@ namespace vx::win32 {
 // The hidden application window: top-level, owner of every other window of the program.
 class ApplicationWindow : public WindowBase {
   public:
-    ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated);
+    ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated,
+                      std::function<void()> onShutdownCancelled);
 
   protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -21,6 +22,7 @@ class ApplicationWindow : public WindowBase {
   private:
     UINT taskbarCreated_;
     std::function<void()> onTaskbarCreated_;
+    std::function<void()> onShutdownCancelled_;
 };
 
 class Win32Toolkit : public ui::Toolkit {
@@ -38,6 +40,9 @@ class Win32Toolkit : public ui::Toolkit {
     void run(ui::Form& mainForm) override;
     ui::MediaKeys& mediaKeys() override;
     void acceptDrops(ui::Control& target, ui::DropHandler onDrop) override;
+    void letUncoveredWindowsRepaint() override;
+    // How long other applications are given to repaint what a closed dialog uncovered.
+    static constexpr DWORD RepaintWaitMs = 250;
     // A WM_APPCOMMAND that reached one of the program's windows: true when the program acted.
     bool appCommand(LPARAM lParam);
 

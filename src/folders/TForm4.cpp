@@ -67,16 +67,22 @@ void TForm4::PrepareDirsFile() {
 void TForm4::FormShow() {
     PrepareDirsFile();
     ListBox1->clear();
+    listUnread_ = true; // until the file has been read
     std::vector<std::wstring> entries;
     for (const auto& text : dirsfile::decode(app_.platform.files.readAll(DirsPath)))
         entries.push_back(app_.platform.system.fromAnsi(text));
     ListBox1->addItems(entries);
+    listUnread_ = false;
 }
 
 void TForm4::FormClose() {
     app_.flags.FavouritesShown = false;
     if (DirsPath.empty())
         PrepareDirsFile();
+    // A file that could not be read holds folders the list never showed: unless the user has
+    // changed the list since, the file stays as it is rather than be emptied.
+    if (listUnread_)
+        return;
     std::vector<std::string> records;
     // An entry read from the file may have no exact ANSI form (a byte the code page leaves
     // undefined, say): it keeps its place with the code page's replacement characters.
@@ -106,11 +112,13 @@ dirsfile::RecordText TForm4::ansiRecord(const std::wstring& text) {
 void TForm4::appendFolder(const std::wstring& path) {
     if (ansiRecord(path).exact) {
         ListBox1->addItem(path);
+        listUnread_ = false;
         return;
     }
     const std::wstring shortForm = app_.platform.files.shortPath(path);
     if (!shortForm.empty() && ansiRecord(shortForm).exact) {
         ListBox1->addItem(shortForm);
+        listUnread_ = false;
         return;
     }
     throw Error(L"Папку \"" + path + L"\" нельзя сохранить в списке: в её пути есть знаки, которых нет в кодовой "
@@ -135,6 +143,7 @@ void TForm4::Button3Click() {
         return;
     ListBox1->deleteItem(selected);
     ListBox1->setSelectedIndex(-1);
+    listUnread_ = false;
 }
 
 void TForm4::Button4Click() { window_->close(); }

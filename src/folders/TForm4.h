@@ -42,6 +42,7 @@ class TForm4 {
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;
+    bool listUnread_ = false; // the file could not be read and the list has not been changed since
 };
 
 } // namespace vx

@@ -161,11 +161,17 @@ TEST_F(Favourites, AFileThatCannotBeReadIsReportedAndTheWindowStillWorks) {
     EXPECT_EQ(m.ui.errors, std::vector<std::wstring>{L"I/O error 1117."});
     EXPECT_TRUE(window().visible());
     EXPECT_EQ(list().count(), 0) << "cleared before the read; nothing was read";
+    const auto unread = m.files.files[DirsPath];
+    close();
+    EXPECT_FALSE(window().visible());
+    EXPECT_EQ(m.files.files[DirsPath], unread) << "the folders it could not show are not thrown away";
+
+    show();
     add(L"C:\\New");
     list().setSelectedIndex(0);
     m.ui.fire(favourites().Button1->onClick);
     EXPECT_EQ(m.shell.explored.size(), 1u);
-    close(); // the close rewrites the file from the list as always
+    close(); // the list was changed: the close rewrites the file from it
     EXPECT_FALSE(window().visible());
     EXPECT_EQ(dirsfile::decode(m.files.files[DirsPath]), std::vector<std::string>{"C:\\New"});
 }

@@ -11,18 +11,6 @@ vx_e2e_start
 rm -rf "$app/music" "$app/album" "$app/lists" "$app/Last.m3u"
 mkdir -p "$app/music" "$app/album" "$app/lists"
 
-# Silent 8 kHz mono WAVs of the given seconds.
-make_wav() {
-    python3 - "$1" "$2" <<'PY'
-import struct, sys
-name, seconds = sys.argv[1], float(sys.argv[2])
-data = b"\x80" * int(8000 * seconds)
-with open(name, "wb") as f:
-    f.write(b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt ")
-    f.write(struct.pack("<IHHIIHH", 16, 1, 1, 8000, 8000, 1, 8))
-    f.write(b"data" + struct.pack("<I", len(data)) + data)
-PY
-}
 for n in a b c; do make_wav "$app/music/$n.wav" 20; done
 make_wav "$app/album/d.wav" 20
 echo "not media" >"$app/album/cover.jpg"

@@ -9,18 +9,6 @@ source "$here/lib.sh"
 vx_e2e_start
 rm -f "$app"/*.wav "$app/Last.m3u"
 
-# Silent 8 kHz mono WAVs of the given seconds.
-make_wav() {
-    python3 - "$1" "$2" <<'PY'
-import struct, sys
-name, seconds = sys.argv[1], float(sys.argv[2])
-data = b"\x80" * int(8000 * seconds)
-with open(name, "wb") as f:
-    f.write(b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt ")
-    f.write(struct.pack("<IHHIIHH", 16, 1, 1, 8000, 8000, 1, 8))
-    f.write(b"data" + struct.pack("<I", len(data)) + data)
-PY
-}
 make_wav "$app/a.wav" 3
 make_wav "$app/b.wav" 2
 echo "not media" >"$app/notes.txt"

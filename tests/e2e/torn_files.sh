@@ -15,15 +15,18 @@ mkdir -p "$dir"
 cp "$VX_BUILD/win/tests/e2e/torn/torn_writer.exe" "$WINEPREFIX/drive_c/"
 checker="$VX_BUILD/native/tests/e2e/torn/torn_check"
 
-# Kills the writer whatever stage of starting it is in, and waits for it to be gone.
+# Kills the writer whatever stage of starting it is in, and waits for it to be gone. The shell's
+# own notice of each killed job is not wanted in the output.
 stop_writer() {
+    exec 3>&2 2>/dev/null
     for _ in $(seq 100); do
         pkill -9 -f '^C:.torn_writer.exe'
         kill -9 "$1" 2>/dev/null
         kill -0 "$1" 2>/dev/null || break
         sleep 0.05
     done
-    { wait "$1"; } 2>/dev/null
+    wait "$1"
+    exec 2>&3 3>&-
 }
 
 echo "torn files: $kills kills"

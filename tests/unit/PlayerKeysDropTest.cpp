@@ -16,14 +16,6 @@ struct PlayerKeysDrop : PlayerFixture {
     fakes::FakeListBox& shown() { return static_cast<fakes::FakeListBox&>(*player().ListBox1); }
     fakes::FakeListBox& stored() { return static_cast<fakes::FakeListBox&>(*player().PathList); }
     bool claimed() { return m.ui.keys.claimed(); }
-    void fill(int n, std::uint32_t ms = 30000) {
-        for (int i = 0; i < n; ++i) {
-            const std::wstring name = L"t" + std::to_wstring(i) + L".wav";
-            m.mci.lengths[name] = ms;
-            list().add(name, L"C:\\Music\\" + name);
-        }
-    }
-    std::wstring playing() { return device() ? device()->element : L""; }
     bool key(MediaKey k) { return m.ui.pressMediaKey(k); }
     bool drop(std::vector<ui::DroppedItem> items) { return m.ui.drop(*player().ListBox1, items); }
 };

@@ -23,15 +23,6 @@ constexpr int Prev = 12, Play = 30, Pause = 60, Stop = 80, Next = 100, Open = 13
 struct PlayerWindow : PlayerFixture {
     fakes::FakePopupMenu& menu() { return static_cast<fakes::FakePopupMenu&>(*player().PopupMenu1); }
     std::wstring label() { return player().Label1->text(); }
-    // Tracks named t0.wav ... in C:\Music, each `ms` long.
-    void fill(int n, std::uint32_t ms = 30000) {
-        for (int i = 0; i < n; ++i) {
-            const std::wstring name = L"t" + std::to_wstring(i) + L".wav";
-            m.mci.lengths[name] = ms;
-            list().add(name, L"C:\\Music\\" + name);
-        }
-    }
-    std::wstring playing() { return device() ? device()->element : L""; }
     void tick() { m.ui.fire([&] { player().Timer1Timer(); }); }
     void press(ui::MouseShift shift, int x) { m.ui.fire([&] { player().Image1MouseDown(shift, x, 5); }); }
     // Lets a track run out and the timer notice it.

@@ -42,6 +42,14 @@ void pump() {
     }
 }
 
+// A list box where the player has its display list.
+ui::ListBox& addPlayerList(ui::Form& form) {
+    ui::ListBoxSpec params;
+    params.id = 8003;
+    params.rect = {2, 35, 204, 199};
+    return form.addListBox(params);
+}
+
 } // namespace
 
 // A drop on the list reaches its handler once, in the shell's order, with folders told apart;
@@ -49,10 +57,7 @@ void pump() {
 TEST(Win32DropTarget, DropOnTheListReportsItemsInOrderWithFolders) {
     win32::Win32Toolkit toolkit(L"Vextral drop test");
     auto form = testForm(toolkit);
-    ui::ListBoxSpec params;
-    params.id = 8003;
-    params.rect = {2, 35, 204, 199};
-    auto& list = form->addListBox(params);
+    auto& list = addPlayerList(*form);
     std::vector<std::vector<ui::DroppedItem>> drops;
     toolkit.acceptDrops(list, [&](const std::vector<ui::DroppedItem>& items) { drops.push_back(items); });
     std::vector<int> keys;
@@ -123,10 +128,7 @@ TEST(Win32MediaKeys, ClaimTakesTheKeysSystemWideAndReleaseGivesThemBack) {
 TEST(Win32MediaKeys, AppCommandsReachingAFormAreDeliveredAndReportHandled) {
     win32::Win32Toolkit toolkit(L"Vextral appcommand test");
     auto form = testForm(toolkit);
-    ui::ListBoxSpec params;
-    params.id = 8003;
-    params.rect = {2, 35, 204, 199};
-    auto& list = form->addListBox(params);
+    auto& list = addPlayerList(*form);
     HWND top = reinterpret_cast<HWND>(form->handle());
     HWND child = reinterpret_cast<HWND>(list.handle());
     bool act = true;

@@ -108,12 +108,7 @@ check_eq "ToolButton3 shows the drive dialog at the favourites window's spot" "3
     "$(vx_probe wait TForm2 5000 | clean | cut -d' ' -f1,2)"
 check_eq "the picker starts on the stored drive" "C: [" "$(vx_probe text TForm2 2002 | clean | cut -c1-4)"
 read -r tx ty <<<"$(centre TForm2 2001)"
-xdotool mousemove 300 300
-vx_probe gone tooltips_class32 3000
-xdotool mousemove "$tx" "$ty"
-sleep 0.1
-xdotool mousemove $((tx + 1)) "$ty"
-tip=$(vx_probe tip 4000 | clean)
+tip=$(tip_at "$tx" "$ty")
 check "the bar's tooltip gives free and total space of C:" \
     grep -qE '^Свободно [0-9]+(Б|КБ|МБ) из [0-9]+(Б|КБ|МБ)$' <<<"$tip"
 import -window root "$shots/drive_dialog.png"

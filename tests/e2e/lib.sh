@@ -43,6 +43,27 @@ reg_value() {
 # Click at a screen point of the Wine desktop (the desktop fills the X screen at 0, 0).
 click_at() { xdotool mousemove "$1" "$2" click "${3:-1}"; sleep 0.3; }
 
+# Moves the pointer from a bare spot of the desktop onto (x, y), once no tooltip is showing.
+hover_at() {
+    xdotool mousemove 300 300
+    vx_probe gone tooltips_class32 3000
+    xdotool mousemove "$1" "$2"
+    sleep 0.1
+    xdotool mousemove $(($1 + 1)) "$2"
+}
+
+# Prints the tooltip that a hover at (x, y) shows. A busy machine can drop the pointer's motion
+# before the tooltip control sees it, so a hover that shows nothing is tried up to three times.
+tip_at() {
+    local tip="" _
+    for _ in 1 2 3; do
+        hover_at "$1" "$2"
+        tip=$(vx_probe tip 4000 | clean)
+        [ -n "$tip" ] && break
+    done
+    echo "$tip"
+}
+
 # The usual start of an end-to-end script: a fresh Wine session in the Russian locale, the
 # "shell" desktop with its taskbar, and vextral.exe copied to C:\Vextral ($app). Screenshots go
 # to $shots.

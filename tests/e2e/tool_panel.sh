@@ -38,15 +38,12 @@ import -window root "$shots/tool_panel.png"
 
 echo "tool panel: tooltips"
 for i in "${!ids[@]}"; do
-    xdotool mousemove 300 300
-    vx_probe gone tooltips_class32 3000
-    xdotool mousemove "$button_x" "$(centre_y "$i")"
-    sleep 0.1
-    xdotool mousemove $((button_x + 1)) "$(centre_y "$i")"
     if [ -n "${hints[i]}" ]; then
-        check_eq "tooltip of ToolButton$((ids[i] - 3000))" "${hints[i]}" "$(vx_probe tip 4000 | clean)"
+        check_eq "tooltip of ToolButton$((ids[i] - 3000))" "${hints[i]}" \
+            "$(tip_at "$button_x" "$(centre_y "$i")")"
         [ "$i" = 0 ] && import -window root "$shots/tool_panel_tooltip.png"
     else
+        hover_at "$button_x" "$(centre_y "$i")"
         check "ToolButton9 shows no tooltip" test -z "$(vx_probe tip 2500 | clean)"
     fi
 done

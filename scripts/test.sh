@@ -54,27 +54,26 @@ run_e2e() {
     TMPDIR="$scratch" VX_ROOT="$root" timeout 600 bash "$1" 2>&1
     rm -rf "$scratch"
 }
-# The last "N passed, N failed" line of a script's output, empty when it never got there.
-tally() { grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -n 1; }
+# Runs one script and prints its time and every line but its passed checks. Sets $line to the
+# script's last "N passed, N failed" line, empty when it never got there.
+attempt() { # attempt SCRIPT LABEL
+    local started=$SECONDS out
+    out=$(run_e2e "$1")
+    line=$(echo "$out" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -n 1)
+    echo "   $2($((SECONDS - started)) s)"
+    echo "$out" | grep -vE '^  ok ' | grep -v 'setlocale'
+}
 second_runs=()
 for script in tests/e2e/*.sh; do
     [ "$(basename "$script")" = lib.sh ] && continue
     echo "-- $script"
-    started=$SECONDS
-    out=$(run_e2e "$script")
-    line=$(echo "$out" | tally)
-    echo "   ($((SECONDS - started)) s)"
-    echo "$out" | grep -vE '^  ok ' | grep -v 'setlocale'
+    attempt "$script" ""
     # These scripts drive a real desktop with synthetic input, and a heavily loaded machine
     # can lose a pointer event. A script that fails is run once more from scratch; both runs
     # are printed, the second one counts, and the summary names every script that needed it.
     if [ "${line#* passed, }" != "0 failed" ]; then
         echo "   failed on the first run; running it again"
-        started=$SECONDS
-        out=$(run_e2e "$script")
-        line=$(echo "$out" | tally)
-        echo "   second run ($((SECONDS - started)) s)"
-        echo "$out" | grep -vE '^  ok ' | grep -v 'setlocale'
+        attempt "$script" "second run "
         second_runs+=("$(basename "$script")")
     fi
     if [ -n "$line" ]; then

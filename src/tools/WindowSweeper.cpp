@@ -21,8 +21,9 @@ bool WindowSweeper::eligible(WindowId window, WindowId ownApplication, WindowId 
 // One walk down the z-order from the topmost top-level window. The close variant takes the
 // successor before sending the request, because a window that closes has no successor any more.
 // Windows of hung applications are passed over: a minimise request would wait in the queue of
-// one until some later moment when it recovers, and a close request to one returns at once. A window that comes round a second time (the z-order
-// changed under the walk) ends it, so the walk always ends.
+// one until some later moment when it recovers, and a close request to one returns at once.
+// A window that comes round a second time (the z-order changed under the walk) ends it, so the
+// walk always ends.
 void WindowSweeper::sweep(Action action) {
     auto& windows = app_.platform.windows;
     const WindowId ownApplication = app_.platform.ui.applicationWindow();

@@ -48,10 +48,11 @@ class Mci {
     virtual ~Mci() = default;
     // MCI_OPEN with a device type (empty for none) and an element name.
     virtual MciOpenResult open(const std::wstring& deviceType, const std::wstring& element, std::uint32_t flags) = 0;
-    // A command with the parameter block it needs: `to` for MCI_SEEK with MCI_TO; `callback` is
-    // the window that an MCI_NOTIFY notification is posted to.
+    // A command with the parameter block it needs: `position` is where MCI_SEEK goes with MCI_TO
+    // and where MCI_PLAY starts with MCI_FROM; `callback` is the window that an MCI_NOTIFY
+    // notification is posted to.
     virtual std::uint32_t command(std::uint32_t device, std::uint32_t message, std::uint32_t flags,
-                                  std::uint32_t to = 0, WindowId callback = 0) = 0;
+                                  std::uint32_t position = 0, WindowId callback = 0) = 0;
     // MCI_STATUS with MCI_WAIT | MCI_STATUS_ITEM; `value` receives the answer.
     virtual std::uint32_t status(std::uint32_t device, std::uint32_t item, std::uint32_t& value) = 0;
     // The system's text for an error code; empty when it has none.

@@ -16,7 +16,14 @@ std::uint32_t MediaEngine::statusItem(std::uint32_t item) {
     return value;
 }
 
+void MediaEngine::nowPlaying() {
+    run_ = Run::Playing;
+    seenPlaying_ = false;
+    stoppedReads_ = 0;
+}
+
 void MediaEngine::close() {
+    run_ = Run::Stopped;
     if (!device_)
         return;
     mci_.command(device_, mci::Close, mci::Wait);
@@ -38,6 +45,13 @@ void MediaEngine::play() {
     if (statusItem(mci::StatusPosition) == statusItem(mci::StatusLength))
         mci_.command(device_, mci::Seek, mci::Wait | mci::SeekToStart);
     mci_.command(device_, mci::Play, mci::Notify, 0, notifyWindow_);
+    nowPlaying();
+}
+
+void MediaEngine::playFrom(std::uint32_t positionMs) {
+    requireOpen();
+    mci_.command(device_, mci::Play, mci::Notify | mci::From, positionMs, notifyWindow_);
+    nowPlaying();
 }
 
 void MediaEngine::pause() {
@@ -45,20 +59,46 @@ void MediaEngine::pause() {
     const std::uint32_t mode = statusItem(mci::StatusMode);
     if (mode == mci::ModePlay) {
         mci_.command(device_, mci::Pause, mci::Wait);
+        run_ = Run::Paused;
     } else if (mode == mci::ModePause) {
         if (mci_.command(device_, mci::Resume, mci::Notify, 0, notifyWindow_) != 0)
             play(); // devices without a resume command continue with play
+        run_ = Run::Playing;
+        stoppedReads_ = 0;
     }
 }
 
 void MediaEngine::stop() {
     requireOpen();
     mci_.command(device_, mci::Stop, mci::Wait);
+    run_ = Run::Stopped;
 }
 
 void MediaEngine::seek(std::uint32_t positionMs) {
     requireOpen();
-    mci_.command(device_, mci::Seek, mci::Wait | mci::To, positionMs);
+    if (positionMs == 0)
+        mci_.command(device_, mci::Seek, mci::Wait | mci::SeekToStart);
+    else
+        mci_.command(device_, mci::Seek, mci::Wait | mci::To, positionMs);
+    run_ = Run::Stopped; // a seek leaves the device stopped
+}
+
+bool MediaEngine::ended() {
+    if (!device_ || run_ != Run::Playing)
+        return false;
+    const std::uint32_t length = statusItem(mci::StatusLength);
+    if (length > 0 && statusItem(mci::StatusPosition) == length)
+        return true;
+    const std::uint32_t mode = statusItem(mci::StatusMode);
+    if (mode != mci::ModeStop) {
+        seenPlaying_ = seenPlaying_ || mode == mci::ModePlay;
+        stoppedReads_ = 0;
+        return false;
+    }
+    // Stopped though the program had it playing. A device told to play a moment ago may not
+    // have started yet: a stop before it was ever seen playing counts only when read twice.
+    ++stoppedReads_;
+    return seenPlaying_ || stoppedReads_ >= 2;
 }
 
 std::uint32_t MediaEngine::length() {

@@ -34,24 +34,44 @@ class MediaEngine {
     void open();
     // Starts playing from the current position and returns at once; at the end, from the start.
     void play();
+    // Starts playing at a position and returns at once. Unlike a seek followed by play, this
+    // works on every device: the MPEGVideo device of some systems refuses seeks to a position.
+    void playFrom(std::uint32_t positionMs);
     // Pauses while playing, resumes while paused; in other modes nothing.
     void pause();
     void stop();
     // The device's mode (platform::mci::ModePlay, ModePause, ModeStop ...); 0 with no device open.
     std::uint32_t mode();
+    // A seek to 0 goes to the start in the form every device takes.
     void seek(std::uint32_t positionMs);
     std::uint32_t length();
     // Needs no open device: then it answers 0.
     std::uint32_t position();
 
+    // Whether the program has a track playing or paused: the last command was play or resume,
+    // or pause; neither stop nor close since. A track that played to its end still counts
+    // until ended() has seen it.
+    bool started() const { return device_ != 0 && run_ != Run::Stopped; }
+    // Whether the playing track has reached its end; meant to be asked once a timer period.
+    // Devices mark the end differently: WaveAudio holds the position at the length, while
+    // MPEGVideo goes back to mode stopped at position 0. So the end is the position equal to
+    // the length, or the device stopped on its own while the program had it playing. A stop or
+    // a pause by the program never counts.
+    bool ended();
+
   private:
+    enum class Run { Stopped, Playing, Paused };
     void requireOpen() const;
     std::uint32_t statusItem(std::uint32_t item);
+    void nowPlaying();
 
     platform::Mci& mci_;
     WindowId notifyWindow_ = 0;
     std::wstring fileName_;
     std::uint32_t device_ = 0;
+    Run run_ = Run::Stopped;
+    bool seenPlaying_ = false; // the device reported mode playing since the last play
+    int stoppedReads_ = 0;     // ended() found it stopped this many times in a row
 };
 
 } // namespace vx

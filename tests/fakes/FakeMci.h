@@ -22,6 +22,7 @@ class FakeMci : public platform::Mci {
         std::uint32_t length = 0;
         std::uint32_t position = 0;
         std::uint32_t mode = platform::mci::ModeStop;
+        bool mpegVideo = false;
     };
     static constexpr std::uint32_t FileNotFound = 275; // MCIERR_FILE_NOT_FOUND
     static constexpr std::uint32_t InvalidDevice = 257; // MCIERR_INVALID_DEVICE_ID
@@ -31,6 +32,9 @@ class FakeMci : public platform::Mci {
     std::uint32_t nextDevice = 1;
     std::map<std::wstring, std::uint32_t> lengths; // element -> length in ms
     std::set<std::wstring> missing;                 // elements whose open fails with FileNotFound
+    // Elements played as the MPEGVideo device does under Wine: at its end the device is stopped
+    // at position 0, a stop goes back to 0, and a seek to a position fails.
+    std::set<std::wstring> mpegVideo;
     std::map<std::uint32_t, std::uint32_t> failing; // message -> error it answers with
     std::map<std::uint32_t, Device> devices;        // the open devices
 
@@ -43,6 +47,7 @@ class FakeMci : public platform::Mci {
         const std::uint32_t id = nextDevice++;
         auto it = lengths.find(element);
         devices[id] = Device{element, it == lengths.end() ? 0u : it->second};
+        devices[id].mpegVideo = mpegVideo.count(element) > 0;
         return {0, id};
     }
     std::uint32_t command(std::uint32_t device, std::uint32_t message, std::uint32_t flags, std::uint32_t to,
@@ -58,12 +63,22 @@ class FakeMci : public platform::Mci {
         switch (message) {
         case mci::Close: devices.erase(it); break;
         case mci::Play:
-        case mci::Resume: d.mode = d.position < d.length ? mci::ModePlay : mci::ModeStop; break;
+        case mci::Resume:
+            if (flags & mci::From)
+                d.position = std::min(to, d.length);
+            d.mode = d.position < d.length ? mci::ModePlay : mci::ModeStop;
+            break;
         case mci::Pause: d.mode = mci::ModePause; break;
-        case mci::Stop: d.mode = mci::ModeStop; break;
-        case mci::Seek:
-            d.position = (flags & mci::SeekToStart) ? 0 : std::min(to, d.length);
+        case mci::Stop:
             d.mode = mci::ModeStop;
+            if (d.mpegVideo)
+                d.position = 0;
+            break;
+        case mci::Seek:
+            d.mode = mci::ModeStop;
+            if (d.mpegVideo && !(flags & mci::SeekToStart))
+                return 277; // MCIERR_INTERNAL
+            d.position = (flags & mci::SeekToStart) ? 0 : std::min(to, d.length);
             break;
         default: break;
         }
@@ -87,8 +102,11 @@ class FakeMci : public platform::Mci {
         for (auto& [id, d] : devices)
             if (d.mode == platform::mci::ModePlay) {
                 d.position = std::min(d.length, d.position + ms);
-                if (d.position == d.length)
+                if (d.position == d.length) {
                     d.mode = platform::mci::ModeStop;
+                    if (d.mpegVideo)
+                        d.position = 0;
+                }
             }
     }
     // The commands sent since `from`, without the status queries, as (message, flags) pairs.

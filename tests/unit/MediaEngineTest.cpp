@@ -117,4 +117,14 @@ TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
     EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Stop, mci::Wait}, {mci::Seek, mci::Wait | mci::To}}));
     EXPECT_EQ(fake.sent.back().to, 1200u);
     EXPECT_EQ(engine.position(), 1200u);
+
+    // The start is sought in the form that every device takes; a play from a position needs no seek.
+    from = fake.sent.size();
+    engine.seek(0);
+    engine.playFrom(700);
+    EXPECT_EQ(fake.commandsSince(from),
+              (Commands{{mci::Seek, mci::Wait | mci::SeekToStart}, {mci::Play, mci::Notify | mci::From}}));
+    EXPECT_EQ(fake.sent.back().to, 700u);
+    EXPECT_EQ(fake.sent.back().callback, 77u);
+    EXPECT_EQ(engine.position(), 700u);
 }

@@ -14,22 +14,22 @@ platform::MciOpenResult Win32Mci::open(const std::wstring& deviceType, const std
 }
 
 std::uint32_t Win32Mci::command(std::uint32_t device, std::uint32_t message, std::uint32_t flags,
-                                std::uint32_t to, WindowId callback) {
+                                std::uint32_t position, WindowId callback) {
     // Every command gets the parameter block of its own layout: the callback window comes first
-    // in all of them, but `to` sits at a different offset in the play and the seek blocks.
+    // in all of them, the position goes to the play block's start or the seek block's target.
     const auto id = MCIDEVICEID(device);
     const auto cb = DWORD_PTR(callback);
     switch (message) {
     case MCI_PLAY: {
         MCI_PLAY_PARMS params{};
         params.dwCallback = cb;
-        params.dwTo = to;
+        params.dwFrom = position;
         return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
     }
     case MCI_SEEK: {
         MCI_SEEK_PARMS params{};
         params.dwCallback = cb;
-        params.dwTo = to;
+        params.dwTo = position;
         return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
     }
     case MCI_SET: {

@@ -144,7 +144,7 @@ void TForm8::closeMediaEngine() {
 }
 
 void TForm8::claimMediaKeys() {
-    app_.platform.ui.mediaKeys().setClaimed(playlist->TrackLoaded && engine().isOpen());
+    app_.platform.ui.mediaKeys().setClaimed(playlist->TrackLoaded && engine().started());
 }
 
 void TForm8::saveLastPlaylist() { playlist->saveLast(); }
@@ -242,6 +242,13 @@ int TForm8::nextIndex() {
     return next >= count || next < 0 ? 0 : next;
 }
 
+void TForm8::playEntry(int N) {
+    if (N < 0)
+        return;
+    playlist->CurrentIndex = N;
+    PlayN(N);
+}
+
 void TForm8::Timer1Timer() {
     const MediaKeysClaim claim(*this);
     auto& player = engine();
@@ -249,24 +256,31 @@ void TForm8::Timer1Timer() {
         return;
     const std::uint32_t length = player.length();
     const std::uint32_t position = player.position();
-    Label1->setText(timeText(length - position));
-    if (player.position() != length)
+    const bool ended = player.ended();
+    // An ended track has no time left, whatever its device reports: some go back to 0 at the
+    // end, and a position may run a little past an estimated length.
+    Label1->setText(timeText(ended || position >= length ? 0 : length - position));
+    if (!ended)
         return;
     const int next = nextIndex();
     player.close();
-    PlayN(next);
+    playEntry(next);
+}
+
+void TForm8::seekBy(int deltaMs) {
+    auto& player = engine();
+    // One reading of the position: some devices go back to 0 on a stop, so a second reading
+    // after it would step from the start. Playing from the target instead of seeking to it
+    // works on every device.
+    const std::int64_t target = std::int64_t(player.position()) + deltaMs;
+    if (target > 0 && target < std::int64_t(player.length()))
+        player.playFrom(std::uint32_t(target));
 }
 
 void TForm8::previousPlate(ui::MouseShift shift) {
     auto& player = engine();
-    if (shift.right) {
-        const std::int64_t p = std::int64_t(player.position()) - SeekStepMs;
-        if (p > 0) {
-            player.stop();
-            player.seek(std::uint32_t(p));
-            player.play();
-        }
-    }
+    if (shift.right)
+        seekBy(-SeekStepMs);
     if (shift.left) {
         const int count = playlist->count();
         int index = playlist->CurrentIndex - 1;
@@ -275,24 +289,18 @@ void TForm8::previousPlate(ui::MouseShift shift) {
             return;
         if (index < 0 || index >= count)
             index = count - 1;
-        PlayN(index);
+        playEntry(index);
     }
 }
 
 void TForm8::nextPlate(ui::MouseShift shift) {
     auto& player = engine();
-    if (shift.right) {
-        const std::uint64_t p = std::uint64_t(player.position()) + SeekStepMs;
-        if (p < player.length()) {
-            player.stop();
-            player.seek(std::uint32_t(p));
-            player.play();
-        }
-    }
+    if (shift.right)
+        seekBy(SeekStepMs);
     if (shift.left) {
         const int next = nextIndex();
         player.close();
-        PlayN(next);
+        playEntry(next);
     }
 }
 
@@ -371,23 +379,14 @@ void TForm8::ListBox1KeyDown(int virtualKey) {
     // Without an open device there is no position to step from.
     if ((virtualKey != VkLeft && virtualKey != VkRight) || !player.isOpen())
         return;
-    if (virtualKey == VkLeft && player.position() > std::uint32_t(SeekStepMs)) {
-        player.stop();
-        player.seek(player.position() - SeekStepMs);
-        player.play();
-    } else if (virtualKey == VkRight && std::uint64_t(player.position()) + SeekStepMs < player.length()) {
-        player.stop();
-        player.seek(player.position() + SeekStepMs);
-        player.play();
-    }
+    seekBy(virtualKey == VkLeft ? -SeekStepMs : SeekStepMs);
 }
 
 void TForm8::ListBox1DblClick() {
     const int selected = ListBox1->selectedIndex();
     if (selected < 0)
         return;
-    playlist->CurrentIndex = selected;
-    PlayN(selected);
+    playEntry(selected);
 }
 
 } // namespace vx

@@ -46,8 +46,9 @@ class TForm8 {
     // pause plate while a track plays or pauses, else as the play plate; stop, next and previous
     // as theirs. True when it acted, which needs TrackLoaded as the plates do.
     bool MediaKeyDown(ui::MediaKey key);
-    // Claims the media keys while a track is loaded (a device open), so they reach the player
-    // from anywhere, and gives them back to other programs when nothing is loaded.
+    // Claims the media keys while a track plays or is paused, so they reach the player from
+    // anywhere, and gives them back to other programs once playback stops (the stop plate or
+    // key, an entry that would not open).
     void claimMediaKeys();
     // Files and folders dropped on the list, in drop order: a folder appends its media files as
     // "Добавить папку" does, a playlist (".m3u", ".m3u8" in any case) is read after the end of
@@ -80,6 +81,11 @@ class TForm8 {
     // The open dialog of the tool panel at the folder stored as LastPath, which the chosen
     // file's folder then replaces; nothing when cancelled.
     std::optional<std::wstring> chooseMediaFile();
+    // Makes entry N current, then plays it: an entry that fails to open is still the one that
+    // the next step, and the random choice, start from. A negative N does nothing.
+    void playEntry(int N);
+    // Plays on `deltaMs` from the position, when that lies within the track.
+    void seekBy(int deltaMs);
     void previousPlate(ui::MouseShift shift);
     void nextPlate(ui::MouseShift shift);
     void importFolder(bool append);

@@ -56,7 +56,14 @@ void TForm9::importSelected() {
 }
 
 void TForm9::BitBtn1Click() {
-    importSelected();
+    // OK closes the dialog also when the first new entry will not play: the playlist has been
+    // replaced by then. The error still goes on to its box.
+    try {
+        importSelected();
+    } catch (...) {
+        window_->close();
+        throw;
+    }
     window_->close();
 }
 

@@ -22,7 +22,7 @@ struct PlayerKeysDrop : PlayerFixture {
 
 } // namespace
 
-TEST_F(PlayerKeysDrop, KeysAreClaimedOnlyWhileATrackIsLoaded) {
+TEST_F(PlayerKeysDrop, KeysAreClaimedOnlyWhileATrackPlaysOrIsPaused) {
     fill(2);
     EXPECT_FALSE(claimed()) << "nothing loaded at start: the keys stay with other programs";
     for (MediaKey k : {MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack, MediaKey::PreviousTrack})
@@ -33,6 +33,15 @@ TEST_F(PlayerKeysDrop, KeysAreClaimedOnlyWhileATrackIsLoaded) {
     EXPECT_FALSE(claimed());
     player().PlayN(0);
     EXPECT_TRUE(claimed());
+    EXPECT_TRUE(key(MediaKey::PlayPause));
+    EXPECT_TRUE(claimed()) << "paused";
+    EXPECT_TRUE(key(MediaKey::Stop));
+    EXPECT_FALSE(claimed()) << "stopped: the keys go back although the device stays open";
+    m.ui.fire([&] { player().Image1MouseDown({true, false}, 30, 5); });
+    EXPECT_TRUE(claimed()) << "the play plate takes them again";
+    m.ui.fire([&] { player().Image1MouseDown({true, false}, 80, 5); });
+    EXPECT_FALSE(claimed()) << "and the stop plate gives them back";
+    player().PlayN(0);
 
     // An entry that will not open leaves no device: the keys go back, even though the handler
     // ended with an error.
@@ -42,9 +51,8 @@ TEST_F(PlayerKeysDrop, KeysAreClaimedOnlyWhileATrackIsLoaded) {
     EXPECT_FALSE(engine().isOpen());
     EXPECT_FALSE(claimed());
 
-    m.mci.missing.clear();
     EXPECT_TRUE(key(MediaKey::PreviousTrack)) << "TrackLoaded stays: previous still acts, as its plate does";
-    EXPECT_EQ(playing(), L"t1.wav") << "from the unchanged current entry 0 back to the last";
+    EXPECT_EQ(playing(), L"t0.wav") << "back from the failed entry 1, which was made current";
     EXPECT_TRUE(claimed());
 
     // The end of a track in an emptied playlist closes the device and plays nothing more.

@@ -74,6 +74,92 @@ TEST_F(PlayerWindow, TimerIsIdleWithoutADeviceAndWrapsAfterTheLastEntry) {
     EXPECT_EQ(playing(), L"t0.wav") << "one second before the end nothing changes";
 }
 
+// The end as the MPEGVideo device marks it (stopped at position 0), a position past an estimated
+// length, and stops and pauses by the user, which are no end at all.
+TEST_F(PlayerWindow, EveryDevicesEndMovesOnButAStopOrPauseByTheUserDoesNot) {
+    for (const wchar_t* name : {L"a.mp3", L"b.mp3", L"c.mp3"}) {
+        m.mci.lengths[name] = 3000;
+        m.mci.mpegVideo.insert(name);
+        list().add(name, std::wstring(L"C:\\Music\\") + name);
+    }
+    player().PlayN(0);
+    m.mci.advance(1000);
+    tick();
+    m.mci.advance(2000);
+    ASSERT_EQ(device()->position, 0u) << "the device went back to the start, stopped";
+    tick();
+    EXPECT_EQ(playing(), L"b.mp3") << "stopped on its own: the next entry follows";
+    EXPECT_EQ(label(), L"0:03");
+
+    m.mci.advance(1000);
+    tick();
+    device()->position = 3003; // still playing a little past its estimated length
+    tick();
+    EXPECT_EQ(label(), L"0:00") << "no wrapped time";
+    EXPECT_EQ(playing(), L"b.mp3");
+
+    // The user's stop leaves the device just as its end does, and pause is no end either.
+    press(Left, Stop);
+    for (int i = 0; i < 3; ++i)
+        tick();
+    EXPECT_EQ(playing(), L"b.mp3") << "stopped by the user";
+    press(Left, Play);
+    m.mci.advance(1000);
+    press(Left, Pause);
+    for (int i = 0; i < 3; ++i)
+        tick();
+    EXPECT_EQ(playing(), L"b.mp3") << "paused by the user";
+
+    // A track over before the timer ever saw it play ends at the second stopped reading.
+    player().PlayN(2);
+    m.mci.advance(3000);
+    tick();
+    EXPECT_EQ(playing(), L"c.mp3");
+    tick();
+    EXPECT_EQ(playing(), L"a.mp3");
+    EXPECT_TRUE(m.ui.errors.empty());
+}
+
+// A broken entry is made current before it fails, so every step goes past it.
+TEST_F(PlayerWindow, BrokenEntryIsSteppedPastAndShowsNoStaleTime) {
+    fill(4);
+    m.mci.missing.insert(L"t1.wav");
+    m.mci.missing.insert(L"t3.wav");
+    player().PlayN(0);
+    runOut();
+    EXPECT_EQ(m.ui.errors, (Items{L"Cannot find the file."}));
+    EXPECT_EQ(list().CurrentIndex, 1);
+    EXPECT_EQ(label(), L"0:00") << "the ended track's full length does not come back";
+    tick();
+    EXPECT_EQ(m.ui.errors.size(), 1u) << "no device: the timer waits";
+    press(Left, Next);
+    EXPECT_EQ(playing(), L"t2.wav") << "next goes past the broken entry";
+    press(Left, Next);
+    EXPECT_EQ(list().CurrentIndex, 3);
+    press(Left, Prev);
+    EXPECT_EQ(playing(), L"t2.wav") << "previous from the broken entry";
+    runOut();
+    press(Left, Next);
+    EXPECT_EQ(playing(), L"t0.wav");
+    auto& box = static_cast<fakes::FakeListBox&>(*player().ListBox1);
+    box.selected = 1;
+    m.ui.fire([&] { player().ListBox1DblClick(); });
+    press(Left, Next);
+    EXPECT_EQ(playing(), L"t2.wav") << "after a double-click on it too";
+
+    // Random order with two entries, one broken: it alternates instead of retrying the broken one.
+    list().clear();
+    fill(2);
+    m.system.utcStep = 7;
+    m.ui.fire([&] { menu().items.at(std::size_t(player().N5)).onClick(); });
+    player().PlayN(0);
+    runOut();
+    EXPECT_EQ(list().CurrentIndex, 1);
+    press(Left, Next);
+    EXPECT_EQ(playing(), L"t0.wav");
+    EXPECT_EQ(m.ui.errors.size(), 5u);
+}
+
 TEST_F(PlayerWindow, EmptiedOrShrunkPlaylistNeitherLoopsNorNamesNoEntry) {
     fill(3);
     player().PlayN(2);
@@ -192,7 +278,7 @@ TEST_F(PlayerWindow, PreviousAndNextSeekOnTheRightAndChangeTrackOnTheLeft) {
     EXPECT_EQ(playing(), L"t1.wav");
     bool seekedOld = false;
     for (std::size_t i = from; i < m.mci.sent.size(); ++i)
-        if (m.mci.sent[i].message == mci::Seek) {
+        if (m.mci.sent[i].message == mci::Play) {
             seekedOld = m.mci.sent[i].device == old && m.mci.sent[i].to == 25000;
             break;
         }
@@ -202,6 +288,18 @@ TEST_F(PlayerWindow, PreviousAndNextSeekOnTheRightAndChangeTrackOnTheLeft) {
     list().remove(1);
     press(Left, Prev);
     EXPECT_EQ(playing(), L"t0.wav") << "a current index past the end steps back to the last entry";
+
+    // A device that goes back to 0 on a stop and refuses seeks to a position steps all the same.
+    m.mci.lengths[L"long.mp3"] = 30000;
+    m.mci.mpegVideo.insert(L"long.mp3");
+    list().add(L"long.mp3", L"C:\\long.mp3");
+    player().PlayN(1);
+    m.mci.advance(12000);
+    press(Right, Next);
+    EXPECT_EQ(device()->position, 22000u);
+    EXPECT_EQ(device()->mode, mci::ModePlay);
+    press(Right, Prev);
+    EXPECT_EQ(device()->position, 12000u);
 }
 
 TEST_F(PlayerWindow, KeysSeekAndDeleteAndDoubleClickPlays) {
@@ -301,6 +399,14 @@ TEST_F(FolderImportDialog, OkReplacesWithTheSelectedFolderAndPlaysTheFirst) {
     EXPECT_EQ(list().path(0), L"C:\\root.wav") << "a drive root gets no second backslash";
     EXPECT_EQ(playing(), L"root.wav");
     EXPECT_TRUE(m.ui.errors.empty());
+
+    m.mci.missing.insert(L"song.mp3");
+    open(L"Открыть папку");
+    tree().select(L"D:\\Songs");
+    ok();
+    EXPECT_EQ(m.ui.errors, (Items{L"Cannot find the file."}));
+    EXPECT_FALSE(form().visible()) << "closed although the first entry failed";
+    EXPECT_EQ(list().count(), 3);
 }
 
 TEST_F(FolderImportDialog, BackgroundDoubleClickAppendsAndStaysOpenThenCancelChangesNothing) {

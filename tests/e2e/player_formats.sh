@@ -1,0 +1,108 @@
+#!/usr/bin/env bash
+# Playing through real media formats: MP3 files made by an ordinary encoder (one of constant,
+# one of variable bit rate) and a WAV play one after the other and the list wraps; a missing
+# file stops the advance with its error box and "next" steps past it; a right press on the next
+# plate steps 10 s into an MP3; the media keys are the player's only while a track plays.
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../../scripts/wine-session.sh"
+source "$here/lib.sh"
+vx_e2e_start
+rm -rf "$app/music" "$app/Last.m3u"
+mkdir -p "$app/music"
+
+# A 440 Hz tone of the given seconds: 16-bit stereo at 44.1 kHz, the input an encoder expects.
+make_tone() {
+    python3 - "$1" "$2" <<'PY'
+import math, struct, sys
+name, seconds = sys.argv[1], float(sys.argv[2])
+frames = int(44100 * seconds)
+data = b"".join(struct.pack("<hh", v, v) for v in (int(6000 * math.sin(i * 2 * math.pi * 440 / 44100)) for i in range(frames)))
+with open(name, "wb") as f:
+    f.write(b"RIFF" + struct.pack("<I", 36 + len(data)) + b"WAVEfmt ")
+    f.write(struct.pack("<IHHIIHH", 16, 1, 2, 44100, 44100 * 4, 4, 16))
+    f.write(b"data" + struct.pack("<I", len(data)) + data)
+PY
+}
+make_tone "$app/music/tone2.wav" 2
+make_tone "$app/music/tone13.wav" 13
+lame --quiet -b 128 "$app/music/tone2.wav" "$app/music/cbr.mp3"
+lame --quiet -V 4 "$app/music/tone2.wav" "$app/music/vbr.mp3"
+lame --quiet -b 128 "$app/music/tone13.wav" "$app/music/long.mp3"
+mv "$app/music/tone2.wav" "$app/music/three.wav"
+rm "$app/music/tone13.wav"
+check "the encoder made the MP3 files" test -s "$app/music/cbr.mp3" -a -s "$app/music/vbr.mp3"
+
+printf 'C:\\Vextral\\music\\cbr.mp3\r\nC:\\Vextral\\music\\vbr.mp3\r\nC:\\Vextral\\music\\three.wav\r\nC:\\Vextral\\music\\gone.mp3\r\nC:\\Vextral\\music\\long.mp3\r\n' >"$app/Last.m3u"
+VK_NEXT=176
+
+items() { vx_probe items TForm8 8003 | clean; }
+label() { vx_probe control TForm8 8002 | clean; }
+# The selection line once entry $1 is selected, waiting up to 10 s for it.
+wait_selected() {
+    local list
+    for _ in $(seq 40); do
+        list=$(items)
+        [ "${list##*$'\n'}" = "selected $1" ] && break
+        sleep 0.25
+    done
+    echo "${list##*$'\n'}"
+}
+# Two readings of the countdown a second and a half apart: "moving" when they differ.
+countdown() {
+    local a b
+    a=$(label)
+    sleep 1.5
+    b=$(label)
+    [ "$a" != "$b" ] && echo moving || echo "standing at $a"
+}
+
+echo "player: MP3 files of constant and variable bit rate, then a WAV, play through"
+(cd "$app" && vx_desktop 'C:\Vextral\vextral.exe')
+show_player
+sleep 1
+check_eq "the playlist" $'cbr.mp3\nvbr.mp3\nthree.wav\ngone.mp3\nlong.mp3\nselected -1' "$(items)"
+read -r lx ly _ _ <<<"$(vx_probe crect TForm8 8003 | clean)"
+read -r sx sy _ _ <<<"$(vx_probe crect TForm8 8001 | clean)"
+xdotool mousemove $((lx + 30)) $((ly + 7)) click --repeat 2 --delay 80 1
+check_eq "a double-click plays the constant bit rate MP3" "selected 0" "$(wait_selected 0)"
+check_eq "its countdown moves" moving "$(countdown)"
+check_eq "the MP3 of variable bit rate follows" "selected 1" "$(wait_selected 1)"
+check_eq "its countdown moves" moving "$(countdown)"
+check_eq "the WAV follows the MP3" "selected 2" "$(wait_selected 2)"
+check_eq "a track plays: the media keys are the player's" 0 "$(vx_probe hotkey $VK_NEXT | clean)"
+import -window root "$shots/player_formats.png"
+
+echo "player: a missing file stops with its error box, and next steps past it"
+check_eq "the WAV's end moves on to the missing file" "selected 3" "$(wait_selected 3)"
+box=$(vx_probe box Vextral 10000 | clean)
+check "its error box is shown" test -n "$box"
+import -window root "$shots/player_missing.png"
+vx_probe answer Vextral OK >/dev/null
+vx_probe gone '#32770' 5000
+sleep 1.5
+check_eq "no device open: the media keys are free again" 1 "$(vx_probe hotkey $VK_NEXT | clean)"
+check_eq "and nothing else was tried meanwhile" "selected 3" "$(items | tail -1)"
+click_at $((sx + 100)) $((sy + 9)) # the next plate
+check_eq "next steps past the missing file" "selected 4" "$(wait_selected 4)"
+check_eq "no second error box" "" "$(vx_probe box Vextral 1000 | clean)"
+
+echo "player: a right press on the next plate steps 10 s into an MP3, and the list wraps"
+sleep 1.2
+before=$(label)
+click_at $((sx + 100)) $((sy + 9)) 3
+sleep 1.3
+after=$(label)
+case "$before/$after" in 0:1[0-3]/0:0[0-3]) ok=1 ;; *) ok=0 ;; esac
+check "the countdown jumps by 10 s: $before, then $after" test "$ok" = 1
+check_eq "after the last entry the first follows" "selected 0" "$(wait_selected 0)"
+check_eq "and it moves on again" "selected 1" "$(wait_selected 1)"
+click_at $((sx + 80)) $((sy + 9)) # the stop plate
+sleep 1.5
+check_eq "stopped: the media keys are free again" 1 "$(vx_probe hotkey $VK_NEXT | clean)"
+stopped=$(label)
+sleep 2.2
+check_eq "stopped: nothing follows" "selected 1" "$(items | tail -1)"
+check_eq "and the countdown stands at the full length" "0:02 0:02" "$stopped $(label)"
+
+summary

@@ -48,8 +48,8 @@ class MediaEngine {
     // Needs no open device: then it answers 0.
     std::uint32_t position();
 
-    // Whether the program has a track playing or paused: the last command was play or resume,
-    // or pause; neither stop nor close since. A track that played to its end still counts
+    // Whether the program has a track playing or paused: a device is open and neither a stop,
+    // a seek nor a close came after the last play. A track that played to its end still counts
     // until ended() has seen it.
     bool started() const { return device_ != 0 && run_ != Run::Stopped; }
     // Whether the playing track has reached its end; meant to be asked once a timer period.

@@ -64,8 +64,13 @@ sleep 1
 check_eq "the playlist" $'cbr.mp3\nvbr.mp3\nthree.wav\ngone.mp3\nlong.mp3\nselected -1' "$(items)"
 read -r lx ly _ _ <<<"$(vx_probe crect TForm8 8003 | clean)"
 read -r sx sy _ _ <<<"$(vx_probe crect TForm8 8001 | clean)"
-xdotool mousemove $((lx + 30)) $((ly + 7)) click --repeat 2 --delay 80 1
-check_eq "a double-click plays the constant bit rate MP3" "selected 0" "$(wait_selected 0)"
+# A double-click lost on a busy machine is given again, only while nothing was selected by it.
+for _ in 1 2 3; do
+    xdotool mousemove $((lx + 30)) $((ly + 7)) click --repeat 2 --delay 80 1
+    started=$(wait_selected 0)
+    [ "$started" = "selected 0" ] && break
+done
+check_eq "a double-click plays the constant bit rate MP3" "selected 0" "$started"
 check_eq "its countdown moves" moving "$(countdown)"
 check_eq "the MP3 of variable bit rate follows" "selected 1" "$(wait_selected 1)"
 check_eq "its countdown moves" moving "$(countdown)"
@@ -76,7 +81,7 @@ import -window root "$shots/player_formats.png"
 echo "player: a missing file stops with its error box, and next steps past it"
 check_eq "the WAV's end moves on to the missing file" "selected 3" "$(wait_selected 3)"
 box=$(vx_probe box Vextral 10000 | clean)
-check "its error box is shown" test -n "$box"
+check "its error box is shown: ${box%%$'\n'*}" test -n "$box"
 import -window root "$shots/player_missing.png"
 vx_probe answer Vextral OK >/dev/null
 vx_probe gone '#32770' 5000

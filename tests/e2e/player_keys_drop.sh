@@ -71,6 +71,7 @@ check "play/pause resumes: the countdown moves on from $paused" test "$(label)" 
 vx_probe key $VK_STOP
 sleep 2.2
 check_eq "stop goes back to the start of the track" "0:20" "$(label)"
+check_eq "stopped: the key is free for other programs again" 1 "$(vx_probe hotkey $VK_NEXT | clean)"
 import -window root "$shots/player_keys.png"
 
 summary

@@ -81,12 +81,17 @@ TEST_F(MediaEngineWin, LengthIsTheFilesDurationAndPositionFollowsPlayPauseStopAn
     const auto stopped = engine.position();
     pump(300);
     EXPECT_NEAR(double(engine.position()), double(stopped), 30.0) << "stopped";
+    EXPECT_FALSE(engine.ended()) << "a stop by the program is no end";
 
     engine.seek(2000);
     EXPECT_NEAR(double(engine.position()), 2000.0, 30.0);
     engine.play();
     pump(300);
     EXPECT_GE(engine.position(), 2100u) << "plays on from the new position";
+    engine.playFrom(1000);
+    pump(300);
+    EXPECT_GE(engine.position(), 1100u) << "plays from a position";
+    EXPECT_LT(engine.position(), 2000u);
 }
 
 TEST_F(MediaEngineWin, PositionEqualsTheLengthAfterTheEndAndPlayStartsAgain) {
@@ -96,11 +101,13 @@ TEST_F(MediaEngineWin, PositionEqualsTheLengthAfterTheEndAndPlayStartsAgain) {
     engine.play();
     pump(1800);
     EXPECT_EQ(engine.position(), length);
+    EXPECT_TRUE(engine.ended());
     engine.play(); // from the start again
     pump(400);
     const auto again = engine.position();
     EXPECT_GT(again, 100u);
     EXPECT_LT(again, length);
+    EXPECT_FALSE(engine.ended());
 }
 
 TEST_F(MediaEngineWin, OpensABareNameInTheCurrentFolder) {

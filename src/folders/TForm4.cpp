@@ -1,4 +1,5 @@
 #include "folders/TForm4.h"
+#include "app/AnsiText.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "folders/DirsFile.h"
@@ -101,11 +102,12 @@ void TForm4::FormClose() {
 dirsfile::RecordText TForm4::ansiRecord(const std::wstring& text) {
     auto& system = app_.platform.system;
     return dirsfile::recordText(text, [&system](const std::wstring& t, bool* exact) {
-        std::string bytes = system.toAnsi(t, exact);
         // A best-fit replacement ("é" as "e") names another folder: it counts as lost.
-        if (exact && *exact && system.fromAnsi(bytes) != t)
+        if (auto ansi = exactAnsi(system, t))
+            return *ansi;
+        if (exact)
             *exact = false;
-        return bytes;
+        return system.toAnsi(t);
     });
 }
 

@@ -39,6 +39,20 @@ TEST_F(Win32FilesTest, WriteReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(entries[0].name, L"Плейлист.m3u");
     files.append(path, bytes("more"));
     EXPECT_EQ(files.readAll(path), bytes("new\r\nmore"));
+
+    files.writeAll(path, bytes("kept\r\n"));
+
+    // A read-only file is not replaced behind the user's back: the write fails and says so.
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    try {
+        files.writeAll(path, bytes("lost\r\n"));
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const FileCreateError& e) {
+        EXPECT_EQ(e.code(), IoError::AccessDenied);
+    }
+    EXPECT_EQ(files.readAll(path), bytes("kept\r\n"));
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(files.list(folder.substr(0, folder.size() - 1)).size(), 1u) << "no temporary file is left";
 }
 
 TEST_F(Win32FilesTest, ErrorsCarryTheSystemCodes) {

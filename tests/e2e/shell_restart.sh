@@ -28,6 +28,11 @@ vextral_running() { [ -n "$(session_pids '^C:.Vextral.vextral.exe')" ]; }
 vextral_ended() { ! vextral_running; }
 
 echo "shell restart"
+# Wine's desktop makes a hidden, empty "Shell_TrayWnd" of its own. Started together with the
+# desktop, the stand-in could come first and the desktop's window then stood above it, so the
+# taskbar found by class had no Start button. The stand-in starts once the desktop's is there.
+vx_desktop_start
+for _ in $(seq 50); do vx_probe rect Shell_TrayWnd >/dev/null && break; sleep 0.2; done
 vx_desktop 'C:\Vextral\standin_taskbar.exe'
 vx_probe wait Shell_TrayWnd 20000 >/dev/null
 check_eq "stand-in taskbar up with its Start button" "1 0" "$(vx_probe start | clean)"

@@ -1,3 +1,4 @@
+#include "app/AnsiText.h"
 #include "app/LaunchLog.h"
 #include "platform/Error.h"
 #include "platform/win32/Win32Files.h"
@@ -92,4 +93,16 @@ TEST(Win32System, ProgramPathIsTheRunningExecutable) {
     std::wstring path = system.programPath();
     EXPECT_NE(path.find(L"vx_win_tests.exe"), std::wstring::npos);
     EXPECT_TRUE(win32::runningUnderWine() || !path.empty());
+}
+
+TEST(Win32System, AnsiTextIsExactOrReportedLost) {
+    win32::Win32System system;
+    if (GetACP() != 1251)
+        GTEST_SKIP() << "needs the Cyrillic code page";
+    EXPECT_EQ(exactAnsi(system, L"C:\\Музыка\\a.mp3"), std::optional<std::string>("C:\\\xCC\xF3\xE7\xFB\xEA\xE0\\a.mp3"));
+    // "é" and "ö" are not in code page 1251: never a look-alike, always reported.
+    bool exact = true;
+    const std::string bytes = system.toAnsi(L"Café Möbius", &exact);
+    EXPECT_FALSE(exact) << bytes;
+    EXPECT_EQ(exactAnsi(system, L"Café"), std::nullopt);
 }

@@ -78,8 +78,6 @@ void TForm4::FormShow() {
 
 void TForm4::FormClose() {
     app_.flags.FavouritesShown = false;
-    if (DirsPath.empty())
-        PrepareDirsFile();
     // A file that could not be read holds folders the list never showed: unless the user has
     // changed the list since, the file stays as it is rather than be emptied.
     if (listUnread_)
@@ -92,6 +90,8 @@ void TForm4::FormClose() {
     try {
         // A new file replaces the old one only when it is complete: a failure keeps both the
         // previous file and the window with its list, so closing again retries.
+        if (DirsPath.empty())
+            PrepareDirsFile();
         app_.platform.files.writeAll(DirsPath, dirsfile::encode(records));
     } catch (...) {
         app_.flags.FavouritesShown = window_->visible();

@@ -6,6 +6,7 @@
 #include "folders/TForm4.h"
 #include "folders/TForm5.h"
 #include "player/TForm8.h"
+#include "platform/ui/Guard.h"
 #include "player/TForm9.h"
 #include "tools/TForm3.h"
 #include "tools/TForm6.h"
@@ -18,21 +19,30 @@ Application::~Application() = default;
 
 void Application::create() {
     Form1 = std::make_unique<TForm1>(*this);
-    Form1->FormCreate();
-    platform.ui.markApplicationToolWindow();
-    Form3 = std::make_unique<TForm3>(*this);
-    Form3->FormCreate();
-    Form2 = std::make_unique<TForm2>(*this);
-    Form2->FormCreate();
-    Form4 = std::make_unique<TForm4>(*this);
-    Form4->FormCreate();
-    Form5 = std::make_unique<TForm5>(*this);
-    Form5->FormCreate();
-    Form6 = std::make_unique<TForm6>(*this);
-    Form7 = std::make_unique<TForm7>(*this);
-    Form8 = std::make_unique<TForm8>(*this);
-    Form8->FormCreate();
-    Form9 = std::make_unique<TForm9>(*this);
+    try {
+        Form1->FormCreate();
+        platform.ui.markApplicationToolWindow();
+        // Each creation handler runs under its own guard: a failure in one (a setting of the
+        // wrong type) is reported and the windows after it are still made.
+        auto created = [this](auto& form) { ui::guarded(platform.ui, [&form] { form.FormCreate(); }); };
+        Form3 = std::make_unique<TForm3>(*this);
+        created(*Form3);
+        Form2 = std::make_unique<TForm2>(*this);
+        created(*Form2);
+        Form4 = std::make_unique<TForm4>(*this);
+        created(*Form4);
+        Form5 = std::make_unique<TForm5>(*this);
+        created(*Form5);
+        Form6 = std::make_unique<TForm6>(*this);
+        Form7 = std::make_unique<TForm7>(*this);
+        Form8 = std::make_unique<TForm8>(*this);
+        created(*Form8);
+        Form9 = std::make_unique<TForm9>(*this);
+    } catch (...) {
+        // The program cannot come up: the Start button it hid is given back before it ends.
+        Form1->Pusk(true);
+        throw;
+    }
 }
 
 void Application::run() { platform.ui.run(Form1->window()); }

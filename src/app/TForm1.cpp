@@ -4,6 +4,7 @@
 #include "platform/Error.h"
 #include "platform/ui/Guard.h"
 #include "tools/ScreenShot.h"
+#include <algorithm>
 
 namespace vx {
 
@@ -13,6 +14,14 @@ constexpr wchar_t ShutdownQuestion[] = L"Вы действительно хот�
 } // namespace
 
 TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
+    makeWindow();
+    app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
+    app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };
+    app.platform.ui.onSessionEnding = [this] { SessionEnding(); };
+    app.platform.ui.onWatch = [this] { keepBar(); };
+}
+
+void TForm1::makeWindow() {
     ui::FormSpec params;
     params.windowClass = L"TForm1";
     params.caption = L"Form1";
@@ -22,12 +31,15 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     params.left = 342;
     params.top = 282;
     params.topmost = true;
-    window_ = app.platform.ui.createForm(params);
+    params.main = true;
+    window_ = app_.platform.ui.createForm(params);
     MediaPlayer1.setNotifyWindow(window_->handle());
 
     SpeedButton2 = &window_->addSpeedButton({1002, {0, 0, 25, 22}, {}});
-    SpeedButton2->setGlyph(ui::Glyph::ArrowUp);
-    SpeedButton2->setHint(L"Развернуть");
+    // A bar made again during the run shows the panel's state.
+    const bool unfolded = app_.flags.PanelUnfolded;
+    SpeedButton2->setGlyph(unfolded ? ui::Glyph::ArrowDown : ui::Glyph::ArrowUp);
+    SpeedButton2->setHint(unfolded ? L"Свернуть" : L"Развернуть");
     SpeedButton2->onClick = [this] { SpeedButton2Click(); };
 
     SpeedButton1 = &window_->addSpeedButton({1001, {25, 0, 25, 22}, {}});
@@ -43,8 +55,6 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     SpeedButton2->setPopupMenu(PopupMenu1);
 
     window_->onClose = [this] { FormClose(); };
-    app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
-    app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };
     window_->addTimer(ShellWatchMs, [this] { keepStartButtonHidden(); });
 }
 
@@ -71,8 +81,28 @@ void TForm1::Pusk(bool show) {
 void TForm1::TaskbarCreated() {
     if (!app_.Settings.isOpen())
         return; // on the way out: the Start button stays as the exit left it
+    keepBar();
     Pusk(false);
     window_->dock(TaskbarWnd, Rect{3, 0, BarWidth, BarHeight});
+    if (barLost_) {
+        barLost_ = false;
+        window_->show();
+    }
+}
+
+void TForm1::keepBar() {
+    if (window_->exists() || exited_)
+        return;
+    // The taskbar the bar was docked into has gone (the shell ended) and took the bar with it.
+    // The program runs on: the bar is made again, hidden, and docks when the shell announces
+    // its new taskbar.
+    barLost_ = true;
+    makeWindow();
+}
+
+void TForm1::SessionEnding() {
+    if (!exited_)
+        window_->close();
 }
 
 void TForm1::keepStartButtonHidden() {
@@ -103,46 +133,75 @@ void TForm1::SpeedButton2Click() {
     flags.PanelUnfolded = !flags.PanelUnfolded;
 }
 
-void TForm1::AllFormClose() {
+bool TForm1::AllFormClose() {
+    return closeAll([this](const std::function<void()>& step) { return ui::guarded(app_.platform.ui, step); });
+}
+
+bool TForm1::closeAll(const StepRunner& run) {
+    // A close handler that fails (a favourites list that cannot be saved) is reported and
+    // the other windows are still closed, so no window stays open for another's failure.
     auto& flags = app_.flags;
-    if (flags.PlayerShown)
-        app_.playerWindow().close();
-    if (flags.DriveDialogShown)
-        app_.driveDialogWindow().close();
-    if (flags.FavouritesShown)
-        app_.favouritesWindow().close();
-    if (flags.PanelUnfolded)
+    bool allClosed = true;
+    auto step = [&run, &allClosed](bool shown, const std::function<void()>& close) {
+        if (shown && !run(close))
+            allClosed = false;
+    };
+    step(flags.PlayerShown, [this] { app_.playerWindow().close(); });
+    step(flags.DriveDialogShown, [this] { app_.driveDialogWindow().close(); });
+    step(flags.FavouritesShown, [this] { app_.favouritesWindow().close(); });
+    step(flags.PanelUnfolded, [this] { SpeedButton2Click(); });
+    step(flags.AddFolderShown, [this] { app_.addFolderWindow().close(); });
+    return allClosed;
+}
+
+void TForm1::showAgain(const WindowFlags& before) {
+    auto& flags = app_.flags;
+    if (before.PanelUnfolded && !flags.PanelUnfolded)
         SpeedButton2Click();
-    if (flags.AddFolderShown)
-        app_.addFolderWindow().close();
+    auto reopen = [](bool wasShown, bool& shown, ui::Form& window) {
+        if (wasShown && !shown) {
+            window.show();
+            shown = true;
+        }
+    };
+    reopen(before.PlayerShown, flags.PlayerShown, app_.playerWindow());
+    reopen(before.DriveDialogShown, flags.DriveDialogShown, app_.driveDialogWindow());
+    reopen(before.FavouritesShown, flags.FavouritesShown, app_.favouritesWindow());
+    reopen(before.AddFolderShown, flags.AddFolderShown, app_.addFolderWindow());
 }
 
 void TForm1::confirmAndClose() {
     if (!app_.platform.ui.ask(ui::QuestionKind::Confirmation, CloseQuestion))
         return;
-    AllFormClose();
-    window_->close();
+    window_->close(); // the exit sequence closes the other windows first
 }
 
 void TForm1::Power() {
     if (!app_.platform.ui.ask(ui::QuestionKind::Information, ShutdownQuestion))
         return;
-    app_.saveLastPlaylist();
-    app_.Settings.release();
-    Pusk(true);
-    AllFormClose();
-    // Without the shutdown privilege enabled the request fails on every NT system.
-    auto& actions = app_.platform.actions;
-    auto failure = actions.enableShutdownPrivilege();
-    if (!failure)
-        failure = actions.shutdown();
-    if (!failure) {
-        shutdownRequested_ = true; // until Windows ends the program or calls the shutdown off
-        return;
+    windowsBeforeShutdown_ = app_.flags;
+    // A failure at any step takes the program back to its running state (Start button hidden,
+    // store open, windows shown as before), then reports.
+    try {
+        app_.saveLastPlaylist();
+        app_.Settings.release();
+        Pusk(true);
+        if (!AllFormClose()) {
+            resumeRunning(); // the window that could not be closed has reported why
+            return;
+        }
+        // Without the shutdown privilege enabled the request fails on every NT system.
+        auto& actions = app_.platform.actions;
+        auto failure = actions.enableShutdownPrivilege();
+        if (!failure)
+            failure = actions.shutdown();
+        if (failure)
+            throw Error(*failure);
+    } catch (...) {
+        resumeRunning();
+        throw;
     }
-    // Not shutting down after all: take the program back to its running state, then report.
-    resumeRunning();
-    throw Error(*failure);
+    shutdownRequested_ = true; // until Windows ends the program or calls the shutdown off
 }
 
 void TForm1::ShutdownCancelled() {
@@ -154,7 +213,9 @@ void TForm1::ShutdownCancelled() {
 void TForm1::resumeRunning() {
     shutdownRequested_ = false;
     Pusk(false);
-    app_.Settings.open();
+    if (!app_.Settings.isOpen())
+        app_.Settings.open();
+    showAgain(windowsBeforeShutdown_);
 }
 
 void TForm1::ScreenShot(const std::wstring& fileName) {
@@ -168,10 +229,26 @@ void TForm1::N1Click() { app_.settingsWindow().show(); }
 void TForm1::N4Click() { app_.aboutWindow().showModal(); }
 
 void TForm1::FormClose() {
-    app_.closeMediaEngine();
-    app_.saveLastPlaylist();
+    // Leaving always works: a step that fails (a save that cannot be written, a media device
+    // that does not close) is reported and the steps after it still run. The player's close
+    // and the exit both save the playlist: a failure is reported once.
+    std::vector<std::wstring> reported;
+    auto run = [this, &reported](const std::function<void()>& step) {
+        const std::wstring text = ui::errorTextOf(step);
+        if (text.empty())
+            return true;
+        if (std::find(reported.begin(), reported.end(), text) == reported.end()) {
+            reported.push_back(text);
+            app_.platform.ui.showError(ui::errorBoxText(text));
+        }
+        return false;
+    };
+    closeAll(run);
+    run([this] { app_.closeMediaEngine(); });
+    run([this] { app_.saveLastPlaylist(); });
     app_.Settings.release();
     Pusk(true);
+    exited_ = true;
 }
 
 } // namespace vx

@@ -1,8 +1,10 @@
 #pragma once
+#include "app/WindowFlags.h"
 #include "platform/Types.h"
 #include "platform/ui/Form.h"
 #include "player/MediaEngine.h"
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,10 +25,14 @@ class TForm1 {
     void Pusk(bool show);
     void SpeedButton1Click();
     void SpeedButton2Click();
-    void AllFormClose();
+    // Closes every secondary window on screen and folds the panel; a close handler's failure
+    // is reported and the others still run. False when a window could not be closed.
+    bool AllFormClose();
     void N5Click();
     void N1Click();
     void N4Click();
+    // The exit sequence: the other windows, the media device, the last playlist, the store,
+    // the Start button. Every step runs; a failed one is reported.
     void FormClose();
     // Closes everything after the question; shared by the menu and the tool panel.
     void confirmAndClose();
@@ -50,12 +56,26 @@ class TForm1 {
     WindowId TaskbarWnd = 0;
     WindowId StartButtonWnd = 0;
 
+    // Windows ends the session: the exit sequence runs before the program is ended.
+    void SessionEnding();
+    // Makes the bar again when the taskbar it was docked into took it along.
+    void keepBar();
+
   private:
+    // Runs one step of a sequence; false when it failed (and was reported).
+    using StepRunner = std::function<bool(const std::function<void()>&)>;
+    bool closeAll(const StepRunner& run);
+    void makeWindow();
     void resumeRunning();
+    // Shows again the windows that were on screen (`before`) and have been closed since.
+    void showAgain(const WindowFlags& before);
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;
     bool shutdownRequested_ = false;
+    bool barLost_ = false; // made again after the taskbar took it along, not docked yet
+    bool exited_ = false;  // the exit sequence has run
+    WindowFlags windowsBeforeShutdown_;
 
   public:
     // The media engine of the program; the player plays through it.

@@ -54,15 +54,16 @@ TForm2::TForm2(Application& app) : app_(app) {
 }
 
 void TForm2::FormCreate() {
-    // An empty value names no drive: the picker stays on the working folder's drive.
-    const std::wstring drive = app_.Settings.readString(setting::Drive);
-    if (!drive.empty())
-        DriveComboBox1->setDrive(drive[0]);
+    // Placed first: a stored drive that cannot be read does not leave the window astray.
     const Rect panel = app_.panelWindow().bounds();
     Rect r = window_->bounds();
     r.top = besidePanelTop(app_.platform.system.screenHeight(), panel);
     r.left = panel.width + 8;
     window_->setBounds(r);
+    // An empty value names no drive: the picker stays on the working folder's drive.
+    const std::wstring drive = app_.Settings.readString(setting::Drive);
+    if (!drive.empty())
+        DriveComboBox1->setDrive(drive[0]);
     ShowDriveSpace();
 }
 

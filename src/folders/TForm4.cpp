@@ -1,4 +1,5 @@
 #include "folders/TForm4.h"
+#include "app/AnsiText.h"
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "folders/DirsFile.h"
@@ -77,8 +78,6 @@ void TForm4::FormShow() {
 
 void TForm4::FormClose() {
     app_.flags.FavouritesShown = false;
-    if (DirsPath.empty())
-        PrepareDirsFile();
     // A file that could not be read holds folders the list never showed: unless the user has
     // changed the list since, the file stays as it is rather than be emptied.
     if (listUnread_)
@@ -91,6 +90,8 @@ void TForm4::FormClose() {
     try {
         // A new file replaces the old one only when it is complete: a failure keeps both the
         // previous file and the window with its list, so closing again retries.
+        if (DirsPath.empty())
+            PrepareDirsFile();
         app_.platform.files.writeAll(DirsPath, dirsfile::encode(records));
     } catch (...) {
         app_.flags.FavouritesShown = window_->visible();
@@ -101,11 +102,12 @@ void TForm4::FormClose() {
 dirsfile::RecordText TForm4::ansiRecord(const std::wstring& text) {
     auto& system = app_.platform.system;
     return dirsfile::recordText(text, [&system](const std::wstring& t, bool* exact) {
-        std::string bytes = system.toAnsi(t, exact);
         // A best-fit replacement ("é" as "e") names another folder: it counts as lost.
-        if (exact && *exact && system.fromAnsi(bytes) != t)
+        if (auto ansi = exactAnsi(system, t))
+            return *ansi;
+        if (exact)
             *exact = false;
-        return bytes;
+        return system.toAnsi(t);
     });
 }
 

@@ -16,8 +16,9 @@ class Files {
     virtual ~Files() = default;
     virtual bool exists(const std::wstring& path) = 0;
     virtual std::vector<std::uint8_t> readAll(const std::wstring& path) = 0;
-    // Replaces the file as a whole: written to a temporary file beside it and moved over it,
-    // so a failure leaves the previous file intact.
+    // Replaces the file as a whole: written to a temporary file beside it that then takes the
+    // old file's place, keeping its attributes, security and creation time, so a failure leaves
+    // the previous file intact. A read-only file is not replaced: the write fails.
     virtual void writeAll(const std::wstring& path, const std::vector<std::uint8_t>& bytes) = 0;
     virtual void append(const std::wstring& path, const std::vector<std::uint8_t>& bytes) = 0;
     // Entries of one folder in the order the file system returns them (no "." and "..").

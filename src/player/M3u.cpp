@@ -1,4 +1,5 @@
 #include "player/M3u.h"
+#include "app/AnsiText.h"
 #include "app/Paths.h"
 #include "player/Utf8.h"
 
@@ -168,9 +169,11 @@ std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths, platfor
         text += p;
         text += L"\r\n";
     }
-    bool exact = true;
-    std::string bytes = system.toAnsi(text, &exact);
-    if (!exact)
+    // A path without its exact ANSI form would name another file: the list goes out as UTF-8.
+    std::string bytes;
+    if (auto ansi = exactAnsi(system, text))
+        bytes = std::move(*ansi);
+    else
         bytes = std::string(utf8::Bom) + utf8::encode(text);
     return {bytes.begin(), bytes.end()};
 }

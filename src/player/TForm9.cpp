@@ -47,9 +47,10 @@ TForm9::TForm9(Application& app) : app_(app) {
 void TForm9::importSelected() {
     TForm8& player = *app_.Form8;
     Playlist& list = *player.playlist;
+    // The folder is read before the list is cleared: a read that fails keeps the old list.
+    FoundMedia found = findMedia(app_.platform.files, ShellTreeView1->selectedPath());
     if (!AddMode)
         list.clear();
-    FoundMedia found = findMedia(app_.platform.files, ShellTreeView1->selectedPath());
     list.addMany(found.titles, found.paths);
     if (!AddMode && !list.empty())
         player.PlayN(0);

@@ -1,7 +1,10 @@
 #include "tools/TForm6.h"
 #include "app/Application.h"
 #include "folders/DrivePicker.h"
+#include "platform/ui/Guard.h"
 #include "tools/AutoRun.h"
+#include <exception>
+#include <optional>
 
 namespace vx {
 
@@ -68,10 +71,24 @@ void TForm6::BitBtn1Click() { window_->close(); }
 
 void TForm6::BitBtn2Click() {
     const bool enable = CheckBox1->checked();
+    // What AutoRun held, so that a Run key that cannot be written does not leave the store
+    // saying the program starts with Windows when it does not.
+    std::optional<bool> before; // none when the old value cannot be read
+    ui::errorTextOf([&] { before = app_.Settings.readBool(setting::AutoRun); });
     app_.Settings.writeBool(setting::AutoRun, enable);
-    SetAutoRun(enable);
+    std::exception_ptr failure;
+    try {
+        SetAutoRun(enable);
+    } catch (...) {
+        failure = std::current_exception();
+        if (before)
+            app_.Settings.writeBool(setting::AutoRun, *before);
+    }
+    // The CD drive is a setting of its own: it is stored whatever became of the autostart.
     if (const wchar_t drive = DriveComboBox1->drive())
         app_.Settings.writeString(setting::CdRom, std::wstring(1, drive));
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void TForm6::SetAutoRun(bool Enable) {

@@ -74,10 +74,28 @@ check "Yes ends the program" vx_probe gone TForm1 10000
 sleep 0.5
 check_eq "the Start button is visible again after exit" "1 0" "$(vx_probe start | clean)"
 
+# A hand edit or an imported .reg file leaves "Drive" as a number: the drive dialog's creation
+# reports it, and the rest of the start goes on.
+echo "main bar: a setting of the wrong type at start"
+wine reg add 'HKCU\Software\Vextral' /v Drive /t REG_DWORD /d 3 /f >/dev/null 2>&1
+vx_desktop 'C:\Vextral\vextral.exe'
+check_eq "the error is shown" $'Invalid data type for \'Drive\'\n[OK] default' "$(vx_probe box Vextral 20000 | clean)"
+vx_probe answer Vextral OK >/dev/null
+check_eq "the bar is docked after it" "$((tx + 3)) $ty 50 24" "$(vx_probe wait TForm1 10000 | clean)"
+check_eq "the Start button stays hidden" "0 0" "$(vx_probe start | clean)"
+check "the windows after the drive dialog exist (player, import)" \
+    test -n "$(vx_probe rect TForm8 | clean)" -a -n "$(vx_probe rect TForm9 | clean)"
+check_eq "no second error box" "" "$(vx_probe box Vextral 1500 | clean)"
+vx_probe close TForm1 >/dev/null
+check "the program still closes" vx_probe gone TForm1 10000
+sleep 0.5
+check_eq "and shows the Start button" "1 0" "$(vx_probe start | clean)"
+wine reg add 'HKCU\Software\Vextral' /v Drive /t REG_SZ /d C /f >/dev/null 2>&1
+
 echo "main bar: second start"
 vx_desktop 'C:\Vextral\vextral.exe'
 bar=$(vx_probe wait TForm1 20000 | clean)
-check "launch log grew by one line, header once" test "$(grep -c $'\r$' "$app/WinStart.txt")" -eq 3
+check "launch log grew by one line a start, header once" test "$(grep -c $'\r$' "$app/WinStart.txt")" -eq 4
 check_eq "header written once" 1 "$(iconv -f CP1251 -t UTF-8 "$app/WinStart.txt" | grep -c 'Запуски программы')"
 read -r bx by _ _ <<<"$bar"
 click_at $((bx + 37)) $((by + 11))

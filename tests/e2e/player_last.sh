@@ -52,4 +52,28 @@ check_eq "titles came back as file names" $'song.mp3\nclip.avi\ntune.wav\nselect
     "$(vx_probe items TForm8 8003 | clean)"
 close_program
 
+echo "player: a Last.m3u that cannot be replaced"
+chmod a-w "$app/Last.m3u" # read-only for Windows
+before=$(od -An -tx1 "$app/Last.m3u")
+vx_desktop 'C:\Vextral\vextral.exe'
+show_player
+bar=$(vx_probe wait TForm1 5000 | clean)
+read -r bx by _ _ <<<"$bar"
+click_at $((bx + 12)) $((by + 11)) 3
+popup=$(vx_probe popup 5000 | clean)
+read -r mx my _ _ <<<"$popup"
+click_at $((mx + 30)) $((my + 10))
+vx_probe box Confirm 5000 >/dev/null
+vx_probe answer Confirm '&Yes' >/dev/null
+check_eq "the failed save is reported, once" $'Cannot create file C:\\Vextral\\Last.m3u.\n[OK] default' \
+    "$(vx_probe box Vextral 10000 | clean)"
+import -window root "$shots/player_last_readonly.png"
+vx_probe answer Vextral OK >/dev/null
+check "then the program ends" vx_probe gone TForm1 10000
+sleep 0.5
+check_eq "with the Start button shown" "1 0" "$(vx_probe start | clean)"
+check_eq "the read-only file is left as it was" "$before" "$(od -An -tx1 "$app/Last.m3u")"
+check "no temporary file left" test ! -e "$app/Last.m3u.vxtmp"
+chmod u+w "$app/Last.m3u"
+
 summary

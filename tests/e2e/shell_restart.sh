@@ -15,10 +15,24 @@ app="$WINEPREFIX/drive_c/Vextral"
 mkdir -p "$app"
 cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
 
-# The stand-in itself, not the desktop's launcher whose command line names it too.
-standin_pid() { pgrep -f '^C:.Vextral.standin_taskbar.exe' | head -n 1; }
+# Processes of this session's prefix only (other sessions may run the same programs) whose
+# command line starts with PATTERN: the program itself, not the launcher that names it too.
+session_pids() {
+    local pid
+    for pid in $(pgrep -f "$1"); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    done
+}
+standin_pid() { session_pids '^C:.Vextral.standin_taskbar.exe' | head -n 1; }
+vextral_running() { [ -n "$(session_pids '^C:.Vextral.vextral.exe')" ]; }
+vextral_ended() { ! vextral_running; }
 
 echo "shell restart"
+# Wine's desktop makes a hidden, empty "Shell_TrayWnd" of its own. Started together with the
+# desktop, the stand-in could come first and the desktop's window then stood above it, so the
+# taskbar found by class had no Start button. The stand-in starts once the desktop's is there.
+vx_desktop_start
+for _ in $(seq 50); do vx_probe rect Shell_TrayWnd >/dev/null && break; sleep 0.2; done
 vx_desktop 'C:\Vextral\standin_taskbar.exe'
 vx_probe wait Shell_TrayWnd 20000 >/dev/null
 check_eq "stand-in taskbar up with its Start button" "1 0" "$(vx_probe start | clean)"
@@ -45,6 +59,27 @@ vx_probe close TForm1 >/dev/null
 check "the bar closes on request" vx_probe gone TForm1 10000
 sleep 0.5
 check_eq "exit shows the new Start button" "1 0" "$(vx_probe start | clean)"
+
+# As on Windows: the bar is the taskbar's child, so the shell's end destroys it (under Wine
+# without a message to the bar). The program runs on and docks into the next taskbar.
+echo "shell restart with the bar docked as the taskbar's child"
+VEXTRAL_TEST_CHILD_DOCK=1 vx_desktop 'C:\Vextral\vextral.exe'
+for _ in $(seq 100); do [ "$(vx_probe parent TForm1 | clean)" = taskbar ] && break; sleep 0.2; done
+check_eq "bar docked as the stand-in's child" "taskbar" "$(vx_probe parent TForm1 | clean)"
+check_eq "its Start button hidden" "0 0" "$(vx_probe start | clean)"
+kill -9 "$(standin_pid)"
+vx_probe gone Shell_TrayWnd 10000
+sleep 2
+check "the program is still running with the taskbar gone" vextral_running
+vx_desktop 'C:\Vextral\standin_taskbar.exe'
+vx_probe wait Shell_TrayWnd 20000 >/dev/null
+for _ in $(seq 50); do [ "$(vx_probe parent TForm1 | clean)" = taskbar ] && break; sleep 0.2; done
+check_eq "the bar made again and docked into the new taskbar" "taskbar" "$(vx_probe parent TForm1 | clean)"
+check_eq "the new taskbar's Start button is hidden" "0 0" "$(vx_probe start | clean)"
+vx_probe close TForm1 >/dev/null
+for _ in $(seq 50); do vextral_running || break; sleep 0.2; done
+check "the bar's close ends the program" vextral_ended
+check_eq "exit shows the Start button" "1 0" "$(vx_probe start | clean)"
 kill -9 "$(standin_pid)" 2>/dev/null
 
 summary

@@ -264,15 +264,18 @@ class FakeMediaKeys : public ui::MediaKeys {
 class FakeForm : public ui::Form {
   public:
     FakeForm(FakeToolkit& toolkit, const ui::FormSpec& s);
+    ~FakeForm() override;
     WindowId handle() const override { return id; }
     void show() override;
     void hide() override { visible_ = false; }
     void close() override;
     void showModal() override;
-    bool visible() const override { return visible_; }
+    bool visible() const override { return visible_ && !lost; }
+    bool exists() const override { return !lost; }
     Rect bounds() const override { return bounds_; }
     void setBounds(const Rect& r) override { bounds_ = r; }
-    void dock(WindowId parent, const Rect& where) override {
+    void dock(WindowId parent, const Rect& where) override;
+    void dockAt(WindowId parent, const Rect& where) {
         dockedTo = parent;
         bounds_ = where;
         docked = true;
@@ -341,6 +344,7 @@ class FakeForm : public ui::Form {
     bool visible_ = false;
     bool closed = false; // the main window's close ended the program
     bool docked = false;
+    bool lost = false; // destroyed along with the window it was docked into
     WindowId dockedTo = 0;
     int modalShows = 0;
     int showCount = 0;
@@ -371,6 +375,7 @@ class FakeToolkit : public ui::Toolkit {
     std::deque<std::optional<std::wstring>> fileAnswers;
     std::vector<std::pair<ui::FileDialogKind, ui::FileDialogSpec>> fileDialogs;
     FakeForm* mainForm = nullptr;
+    bool failDock = false; // the bar cannot be made the taskbar's child
     std::vector<std::string>* log = nullptr;
     FakeMediaKeys keys;
     std::map<WindowId, ui::DropHandler> dropTargets; // by the control's handle
@@ -378,6 +383,8 @@ class FakeToolkit : public ui::Toolkit {
     std::unique_ptr<ui::Form> createForm(const ui::FormSpec& params) override {
         auto form = std::make_unique<FakeForm>(*this, params);
         forms.push_back(form.get());
+        if (params.main)
+            mainForm = form.get();
         return form;
     }
     bool ask(ui::QuestionKind kind, const std::wstring& text) override {
@@ -458,6 +465,14 @@ class FakeToolkit : public ui::Toolkit {
 inline FakeForm::FakeForm(FakeToolkit& t, const ui::FormSpec& s)
     : toolkit(t), params(s), id(WindowId(200 + t.forms.size())),
       bounds_{s.left, s.top, s.clientWidth, s.clientHeight} {}
+
+inline FakeForm::~FakeForm() { std::erase(toolkit.forms, this); }
+
+inline void FakeForm::dock(WindowId parent, const Rect& where) {
+    if (toolkit.failDock)
+        throw Error(L"Cannot dock the window");
+    dockAt(parent, where);
+}
 
 inline void FakeForm::show() {
     const bool was = visible_;

@@ -25,6 +25,17 @@ TEST(LaunchLog, MidnightLeavesTheTimeOut) {
     EXPECT_EQ(launchLogLine(system, {2026, 1, 2, 0, 0, 1, 0}), "02.01.2026 0:00:01\r\n");
 }
 
+TEST(LaunchLog, AFormatThatTheCodePageCannotHoldExactlyIsLoggedInDigits) {
+    // The user's date separator has no form in the code page, which writes a look-alike.
+    struct System : fakes::FakeSystem {
+        std::wstring shortDate(const platform::LocalTime&) override { return L"08\u20A412\u20A42026"; }
+    } system;
+    EXPECT_EQ(launchLogLine(system, system.now), "2026-12-08 20:18:05\r\n") << "not a question mark";
+    system.bestFit[L'\u20A4'] = '.';
+    EXPECT_EQ(launchLogLine(system, system.now), "2026-12-08 20:18:05\r\n") << "not a look-alike";
+    EXPECT_EQ(launchLogLine(system, {2026, 1, 2, 0, 0, 0, 0}), "2026-01-02\r\n");
+}
+
 TEST(LaunchLog, UnwritableFileRaisesTheFileError) {
     fakes::FakeFiles files;
     fakes::FakeSystem system;

@@ -1,5 +1,7 @@
 #include "app/TForm1.h"
 #include "fakes/FakePlatform.h"
+#include "folders/TForm4.h"
+#include "player/TForm8.h"
 #include <gtest/gtest.h>
 
 using namespace vx;
@@ -159,6 +161,28 @@ TEST(MainBarStart, LaunchLogErrorIsReportedAndStartGoesOn) {
     EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
 }
 
+TEST(MainBarStart, ASettingOfTheWrongTypeIsReportedOnceAndTheStartGoesOn) {
+    fakes::FakeMachine m;
+    m.registry.keys[{platform::RegRoot::CurrentUser, SettingsStore::KeyPath}][setting::Drive] =
+        platform::RegValue{platform::regtype::Dword, {3, 0, 0, 0}}; // as an imported .reg file leaves it
+    auto& app = m.start();
+    EXPECT_EQ(m.ui.errors, (std::vector<std::wstring>{L"Invalid data type for 'Drive'"}));
+    EXPECT_TRUE(m.form(L"TForm1").docked);
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+    EXPECT_EQ(m.ui.forms.size(), 9u) << "the windows after the drive dialog are made too";
+    EXPECT_NE(app.Form9, nullptr);
+    EXPECT_EQ(m.form(L"TForm2").bounds().left, 36) << "the drive dialog still stands beside the panel";
+    EXPECT_TRUE(app.Settings.isOpen());
+}
+
+TEST(MainBarStart, ABarThatCannotBeDockedGivesTheStartButtonBack) {
+    fakes::FakeMachine m;
+    m.ui.failDock = true;
+    auto app = std::make_unique<Application>(m.platform);
+    EXPECT_THROW(app->create(), Error);
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+}
+
 TEST(MainBarStart, WithoutTaskbarTheBarStaysTopLevelAtTheScreenCorner) {
     fakes::FakeMachine m;
     m.shell.taskbar = 0;
@@ -192,7 +216,56 @@ TEST_F(MainBar, ShellRestartDocksIntoTheNewTaskbarAndHidesItsStartButton) {
     EXPECT_FALSE(m.shell.visible[301]);
     EXPECT_FALSE(barForm().closed);
 
+    // On Windows the bar is the taskbar's child and goes when the shell's process ends. The
+    // program runs on: the bar is made again, hidden, and docks into the next taskbar.
+    m.ui.click(left()); // the panel is unfolded
+    barForm().lost = true;
+    m.shell.taskbar = 0;
+    m.ui.fire(m.ui.onWatch);
+    EXPECT_TRUE(barForm().exists());
+    EXPECT_FALSE(barForm().visible());
+    EXPECT_FALSE(barForm().closed);
+    EXPECT_EQ(left().glyph(), ui::Glyph::ArrowDown) << "the new bar shows the panel's state";
+    m.ui.fire(m.ui.onWatch); // no taskbar yet: nothing more
+    EXPECT_FALSE(barForm().visible());
+    m.shell.taskbar = 400;
+    m.shell.startButton = 401;
+    m.shell.visible[401] = true;
+    m.ui.fire(m.ui.onTaskbarCreated);
+    EXPECT_EQ(barForm().dockedTo, WindowId(400));
+    EXPECT_TRUE(barForm().visible());
+    EXPECT_FALSE(m.shell.visible[401]);
+    EXPECT_EQ(m.ui.mainForm, &barForm());
+    EXPECT_TRUE(m.ui.errors.empty());
+
     m.ui.answers = {true};
     choose(L"Закрыть");
-    EXPECT_TRUE(m.shell.visible[301]) << "the exit shows the new Start button";
+    EXPECT_TRUE(barForm().closed);
+    EXPECT_TRUE(m.shell.visible[401]) << "the exit shows the new Start button";
+}
+
+TEST_F(MainBar, LeavingAlwaysWorksAndReportsEverySaveThatFailed) {
+    const std::wstring last = m.programFolder() + L"Last.m3u";
+    const std::wstring dirs = m.programFolder() + L"Dirs.vxl";
+    m.files.files[last] = {'o', 'l', 'd'};
+    m.files.files[dirs] = {};
+    m.ui.click(left());
+    m.form(L"TForm8").show(); // the player's close saves the playlist too: one report for both
+    app->flags.PlayerShown = true;
+    app->Form8->playlist->add(L"song", L"C:\\Music\\song.mp3");
+    m.form(L"TForm4").show();
+    app->flags.FavouritesShown = true;
+    m.files.unwritable = {last, dirs}; // made read-only by the user or held by a backup tool
+
+    // Windows ends the session: the same exit sequence runs as for "Закрыть".
+    m.ui.fire(m.ui.onSessionEnding);
+    EXPECT_EQ(m.ui.errors, (std::vector<std::wstring>{L"Cannot create file " + last + L".",
+                                                      L"File access denied."}));
+    EXPECT_EQ(m.files.text(last), "old");
+    EXPECT_TRUE(barForm().closed);
+    EXPECT_FALSE(m.form(L"TForm3").visible()) << "the favourites' failure does not keep the panel open";
+    EXPECT_FALSE(app->Settings.isOpen());
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+    m.ui.fire(m.ui.onSessionEnding); // WM_CLOSE after the session's end: nothing runs twice
+    EXPECT_EQ(m.ui.errors.size(), 2u);
 }

@@ -108,6 +108,14 @@ TEST_F(PlaylistFiles, SavedFileHoldsThePathsWithCrLfInAnsiOrElseUtf8) {
               "\xEF\xBB\xBF" "C:\\\xD0\x91.mp3\r\nD:\\b.wav\r\nC:\\\xE6\x97\xA5\xE6\x9C\xAC\\x.mp3\r\n");
     list().ReadM3U(L"C:\\out.m3u", false);
     EXPECT_EQ(stored().item(2), L"C:\\日本\\x.mp3");
+
+    // The code page writes "é" as "e" and calls that exact: the list would name another file,
+    // so it goes out as UTF-8.
+    m.system.bestFit[L'é'] = 'e';
+    read("C:\\a.mp3");
+    list().add(L"Café.mp3", L"C:\\Café.mp3");
+    list().save(L"C:\\out.m3u");
+    EXPECT_EQ(m.files.text(L"C:\\out.m3u"), "\xEF\xBB\xBF" "C:\\a.mp3\r\nC:\\Caf\xC3\xA9.mp3\r\n");
 }
 
 TEST_F(PlaylistFiles, AnUnwritablePlaylistReportsItsName) {

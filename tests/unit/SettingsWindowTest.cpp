@@ -83,16 +83,17 @@ TEST_F(SettingsWindow, APathWithABlankIsQuoted) {
     EXPECT_EQ(autorun::commandFor(L"C:\\Tools\\vextral.exe"), L"C:\\Tools\\vextral.exe");
 }
 
-TEST_F(SettingsWindow, WithoutTheRunKeyEnablingFailsAfterStoringAutoRunAndBeforeTheDrive) {
+TEST_F(SettingsWindow, WithoutTheRunKeyEnablingFailsAndAutoRunKeepsTellingTheTruth) {
     m.registry.keys.erase({RegRoot::LocalMachine, autorun::RunKey});
     store()[setting::CdRom] = regvalue::encodeString(L"E");
     window().show();
     settings().CheckBox1->setChecked(true);
-    m.ui.fire([&] { picker().pick(2); });
+    m.ui.fire([&] { picker().pick(1); });
     apply();
     EXPECT_EQ(m.ui.errors, std::vector<std::wstring>{L"Failed to set data for 'My App'"});
-    EXPECT_EQ(dword(store()[setting::AutoRun]), 1);
-    EXPECT_EQ(text(store()[setting::CdRom]), L"E");
+    EXPECT_EQ(dword(store()[setting::AutoRun]), 0) << "the program does not start with Windows";
+    EXPECT_EQ(text(store()[setting::CdRom]), L"E") << "the drive is stored all the same";
+    m.ui.fire([&] { picker().pick(2); });
 
     settings().CheckBox1->setChecked(false); // disabling fails silently and goes on
     apply();

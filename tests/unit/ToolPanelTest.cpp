@@ -303,6 +303,35 @@ TEST_F(ToolPanel, RefusedShutdownReportsAndKeepsTheProgramRunning) {
     }
 }
 
+TEST_F(ToolPanel, AShutdownStoppedAtAnyStepPutsTheProgramBackAsItWas) {
+    const std::wstring dirs = m.programFolder() + L"Dirs.vxl";
+    const std::wstring last = m.programFolder() + L"Last.m3u";
+    m.files.files[dirs] = {};
+    app->Form8->playlist->add(L"song", L"C:\\Music\\song.mp3");
+    m.ui.click(button(9)); // the player
+    m.ui.click(button(5)); // the favourites
+    // The favourites cannot be saved (Dirs.vxl made read-only), then the playlist cannot be.
+    const std::pair<std::wstring, std::wstring> failures[] = {{dirs, L"File access denied."},
+                                                               {last, L"Cannot create file " + last + L"."}};
+    for (const auto& [unwritable, error] : failures) {
+        m.ui.errors.clear();
+        m.files.unwritable = {unwritable};
+        m.ui.answers = {true};
+        m.ui.click(button(2));
+        EXPECT_EQ(m.ui.errors, std::vector<std::wstring>{error});
+        EXPECT_EQ(m.actions.shutdowns, 0);
+        EXPECT_FALSE(m.shell.visible[m.shell.startButton]) << "the Start button is hidden again";
+        EXPECT_EQ(app->Settings.readString(setting::Drive), L"C") << "the store is usable";
+        for (auto* name : {L"TForm3", L"TForm8", L"TForm4"})
+            EXPECT_TRUE(m.form(name).visible()) << std::string(name, name + 6) << " is on screen again";
+        EXPECT_TRUE(app->flags.PanelUnfolded && app->flags.PlayerShown && app->flags.FavouritesShown);
+    }
+    m.files.unwritable.clear();
+    m.ui.answers = {true};
+    m.ui.click(button(2));
+    EXPECT_EQ(m.actions.shutdowns, 1) << "with the files writable the shutdown goes ahead";
+}
+
 TEST_F(ToolPanel, ShutdownWithAnEmptyPlaylistLeavesLastM3uAlone) {
     const std::wstring last = m.programFolder() + L"Last.m3u";
     m.files.files[last] = {'o', 'l', 'd'};

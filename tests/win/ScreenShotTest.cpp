@@ -103,7 +103,10 @@ TEST(ScreenShot, HoldsTheWholeScreenAndAWindowOfKnownColoursPixelForPixel) {
 
     EXPECT_EQ(b.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(b.height, GetSystemMetrics(SM_CYSCREEN));
-    ASSERT_TRUE(b.bits == 24 || b.bits == 32) << b.bits;
+    HDC display = GetDC(nullptr);
+    const int displayBits = GetDeviceCaps(display, BITSPIXEL);
+    ReleaseDC(nullptr, display);
+    ASSERT_EQ(b.bits, displayBits == 24 ? 24 : 32) << "the display has " << displayBits << " bits per pixel";
     const std::size_t row = (std::size_t(b.width) * b.bits / 8 + 3) / 4 * 4;
     ASSERT_EQ(b.bytes.size(), 54 + row * std::size_t(b.height));
     int wrong = 0;

@@ -1,3 +1,4 @@
+#include "app/AnsiText.h"
 #include "app/LaunchLog.h"
 #include "platform/Error.h"
 #include "platform/win32/Win32Files.h"
@@ -39,6 +40,20 @@ TEST_F(Win32FilesTest, WriteReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(entries[0].name, L"Плейлист.m3u");
     files.append(path, bytes("more"));
     EXPECT_EQ(files.readAll(path), bytes("new\r\nmore"));
+
+    files.writeAll(path, bytes("kept\r\n"));
+
+    // A read-only file is not replaced behind the user's back: the write fails and says so.
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));
+    try {
+        files.writeAll(path, bytes("lost\r\n"));
+        ADD_FAILURE() << "a read-only file was replaced";
+    } catch (const FileCreateError& e) {
+        EXPECT_EQ(e.code(), IoError::AccessDenied);
+    }
+    EXPECT_EQ(files.readAll(path), bytes("kept\r\n"));
+    SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(files.list(folder.substr(0, folder.size() - 1)).size(), 1u) << "no temporary file is left";
 }
 
 TEST_F(Win32FilesTest, ErrorsCarryTheSystemCodes) {
@@ -78,4 +93,16 @@ TEST(Win32System, ProgramPathIsTheRunningExecutable) {
     std::wstring path = system.programPath();
     EXPECT_NE(path.find(L"vx_win_tests.exe"), std::wstring::npos);
     EXPECT_TRUE(win32::runningUnderWine() || !path.empty());
+}
+
+TEST(Win32System, AnsiTextIsExactOrReportedLost) {
+    win32::Win32System system;
+    if (GetACP() != 1251)
+        GTEST_SKIP() << "needs the Cyrillic code page";
+    EXPECT_EQ(exactAnsi(system, L"C:\\Музыка\\a.mp3"), std::optional<std::string>("C:\\\xCC\xF3\xE7\xFB\xEA\xE0\\a.mp3"));
+    // "é" and "ö" are not in code page 1251: never a look-alike, always reported.
+    bool exact = true;
+    const std::string bytes = system.toAnsi(L"Café Möbius", &exact);
+    EXPECT_FALSE(exact) << bytes;
+    EXPECT_EQ(exactAnsi(system, L"Café"), std::nullopt);
 }

@@ -29,6 +29,9 @@ struct FormSpec {
     int left = 0;
     int top = 0;
     bool topmost = false;
+    // The program's main window: its close ends the message loop. Destroyed by anybody else
+    // (a parent window of another program that went away) it ends nothing.
+    bool main = false;
     Colour background = Colour::system(syscolour::ButtonFace);
     Font font;
 };
@@ -49,6 +52,9 @@ class Form {
     // Shows the window modally and returns when it is closed.
     virtual void showModal() = 0;
     virtual bool visible() const = 0;
+    // False once the window is gone without the program's own doing: a window docked into
+    // another program's window goes when that window does.
+    virtual bool exists() const = 0;
 
     // Outer bounds in screen coordinates (or the parent's client coordinates when docked).
     virtual Rect bounds() const = 0;

@@ -49,6 +49,12 @@ class Toolkit {
     std::function<void()> onTaskbarCreated;
     // Runs when Windows calls off a shutdown it had begun, after this program had agreed to end.
     std::function<void()> onShutdownCancelled;
+    // Runs when Windows ends the session: the program is ended when this returns.
+    std::function<void()> onSessionEnding;
+    // Runs every WatchMs on a window that no other program can take away, and at once when the
+    // main window is destroyed by someone else.
+    std::function<void()> onWatch;
+    static constexpr int WatchMs = 500;
 
     // Shows the main form and runs the message loop until it is closed.
     virtual void run(Form& mainForm) = 0;

@@ -61,6 +61,11 @@ std::vector<std::uint8_t> Win32Files::readAll(const std::wstring& path) {
 }
 
 void Win32Files::writeAll(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
+    // A file the user made read-only is not replaced behind their back: the save reports it.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
+    if (replacing && (attributes & FILE_ATTRIBUTE_READONLY))
+        throw FileCreateError(ERROR_ACCESS_DENIED, path);
     const std::wstring temporary = path + L".vxtmp";
     {
         UniqueHandle file = createForWriting(temporary, CREATE_ALWAYS);
@@ -74,11 +79,28 @@ void Win32Files::writeAll(const std::wstring& path, const std::vector<std::uint8
             throw;
         }
     }
-    if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DWORD code = GetLastError();
-        DeleteFileW(temporary.c_str());
-        throw FileCreateError(int(code), path);
+    if (!replacing) {
+        if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            DWORD code = GetLastError();
+            DeleteFileW(temporary.c_str());
+            throw FileCreateError(int(code), path);
+        }
+        return;
     }
+    // ReplaceFileW keeps what the old file had (attributes, security, creation time), which a
+    // move of the new file over it would drop. The old file is set aside under a name of our
+    // own (without one, Wine leaves an empty "rf*.tmp" behind when the file is locked) and put
+    // back when the new one could not take its place.
+    const std::wstring setAside = path + L".vxold";
+    if (ReplaceFileW(path.c_str(), temporary.c_str(), setAside.c_str(), 0, nullptr, nullptr)) {
+        DeleteFileW(setAside.c_str());
+        return;
+    }
+    const DWORD code = GetLastError();
+    if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
+        MoveFileExW(setAside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
+    DeleteFileW(temporary.c_str());
+    throw FileCreateError(int(code), path);
 }
 
 void Win32Files::append(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {

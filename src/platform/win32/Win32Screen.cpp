@@ -14,8 +14,8 @@ platform::Image Win32Screen::capture() {
     WindowDc screen(nullptr);
     if (!screen.get())
         throw Error(systemErrorText(GetLastError()));
-    // The file keeps the display's depth; displays of fewer bits per pixel are saved with 24,
-    // which holds every colour they show without a colour table.
+    // A 24- or 32-bit display is saved in its own depth. A display of fewer bits per pixel is
+    // saved with 32, which holds every colour it shows and needs no colour table.
     image.bitsPerPixel = GetDeviceCaps(screen.get(), BITSPIXEL) == 24 ? 24 : 32;
     image.stride = (image.width * image.bitsPerPixel + 31) / 32 * 4;
     image.bottomUp = true; // a DIB of positive height stores its rows as a BMP file does

@@ -68,10 +68,16 @@ std::string Win32System::toAnsi(const std::wstring& text, bool* exact) {
         *exact = true;
     if (text.empty())
         return {};
+    // Without WC_NO_BEST_FIT_CHARS a character the code page lacks may be written as a
+    // look-alike ("é" as "e") and not reported: the text would name another file. A UTF-8 code
+    // page takes neither that flag nor the lossy report, and loses nothing anyway.
+    const bool utf8 = GetACP() == CP_UTF8;
+    const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
-    int n = WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0, nullptr, &lossy);
+    BOOL* lossyOut = utf8 ? nullptr : &lossy;
+    int n = WideCharToMultiByte(CP_ACP, flags, text.data(), int(text.size()), nullptr, 0, nullptr, lossyOut);
     std::string out(std::size_t(n), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), int(text.size()), out.data(), n, nullptr, &lossy);
+    WideCharToMultiByte(CP_ACP, flags, text.data(), int(text.size()), out.data(), n, nullptr, lossyOut);
     if (exact)
         *exact = !lossy;
     return out;

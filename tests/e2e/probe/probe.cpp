@@ -5,6 +5,7 @@
 //   vxprobe rect CLASS               print "x y w h visible" of the first window of CLASS
 //   vxprobe owner CLASS              print 1 when the window has an owner, 0 otherwise
 //   vxprobe start                    print "visible pushed" of the taskbar's Start button
+//   vxprobe parent CLASS             print "taskbar" when CLASS is docked as the taskbar's child
 //   vxprobe box CAPTION [ms]         wait for a message box; print its text and buttons
 //   vxprobe answer CAPTION BUTTON    press a button of a message box by its text
 //   vxprobe control CLASS ID         print the text of control ID in the window of CLASS
@@ -112,6 +113,14 @@ HWND startButton() {
     if (!taskbar)
         return nullptr;
     return FindWindowExW(taskbar, nullptr, L"Button", nullptr);
+}
+
+// A top-level window of the class, or else one docked into the taskbar as its child.
+HWND findWindow(const wchar_t* cls) {
+    if (HWND w = FindWindowW(cls, nullptr))
+        return w;
+    HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+    return taskbar ? FindWindowExW(taskbar, nullptr, cls, nullptr) : nullptr;
 }
 
 DWORD timeoutArg(int argc, wchar_t** argv, int index) { return argc > index ? DWORD(_wtoi(argv[index])) : 10000; }
@@ -238,7 +247,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"rect" && argc >= 3) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         if (!w)
             return 1;
         RECT r{};
@@ -246,8 +255,18 @@ int wmain(int argc, wchar_t** argv) {
         wprintf(L"%ld %ld %ld %ld %d\n", r.left, r.top, r.right - r.left, r.bottom - r.top, IsWindowVisible(w) ? 1 : 0);
         return 0;
     }
+    if (cmd == L"parent" && argc >= 3) { // "taskbar", "none" (top-level) or "other"
+        HWND w = findWindow(argv[2]);
+        if (!w)
+            return 1;
+        HWND parent = GetAncestor(w, GA_PARENT);
+        const bool topLevel = !parent || parent == GetDesktopWindow();
+        const bool taskbar = parent == FindWindowW(L"Shell_TrayWnd", nullptr);
+        wprintf(L"%ls\n", topLevel ? L"none" : taskbar ? L"taskbar" : L"other");
+        return 0;
+    }
     if (cmd == L"owner" && argc >= 3) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         if (!w)
             return 1;
         wprintf(L"%d\n", GetWindow(w, GW_OWNER) ? 1 : 0);
@@ -299,7 +318,7 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     if (cmd == L"control" && argc >= 4) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         HWND c = w ? GetDlgItem(w, _wtoi(argv[3])) : nullptr;
         if (!c)
             return 1;
@@ -307,7 +326,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if ((cmd == L"text" || cmd == L"crect") && argc >= 4) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         HWND c = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
         if (!c)
             return 1;
@@ -344,11 +363,11 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"close" && argc >= 3) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         return w && PostMessageW(w, WM_CLOSE, 0, 0) ? 0 : 1;
     }
     if (cmd == L"items" && argc >= 4) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         HWND c = w ? GetDlgItem(w, _wtoi(argv[3])) : nullptr;
         if (!c)
             return 1;
@@ -359,7 +378,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"checked" && argc >= 4) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         HWND c = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
         if (!c)
             return 1;
@@ -367,7 +386,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (cmd == L"drop" && argc >= 5) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         HWND c = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
         if (!c)
             return 1;
@@ -395,7 +414,7 @@ int wmain(int argc, wchar_t** argv) {
         return written && PostMessageW(c, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) ? 0 : 1;
     }
     if (cmd == L"appcommand" && argc >= 5) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         HWND c = w && _wtoi(argv[3]) ? findDescendant(w, _wtoi(argv[3])) : w;
         if (!c)
             return 1;
@@ -420,7 +439,7 @@ int wmain(int argc, wchar_t** argv) {
         return SendInput(2, press, sizeof(INPUT)) == 2 ? 0 : 1;
     }
     if (cmd == L"treeitem" && argc >= 5) {
-        HWND w = FindWindowW(argv[2], nullptr);
+        HWND w = findWindow(argv[2]);
         HWND tree = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
         if (!tree)
             return 1;

@@ -22,10 +22,13 @@ int wmain(int argc, wchar_t** argv) {
     wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     wc.lpszClassName = L"Shell_TrayWnd";
     RegisterClassW(&wc);
-    HWND bar = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"Shell_TrayWnd", L"", WS_POPUP | WS_VISIBLE, 0, top,
-                               width, height, nullptr, nullptr, wc.hInstance, nullptr);
+    // Shown only once its Start button exists: a probe that waits for the visible taskbar then
+    // always finds the button (on a cold start the button class loads slowly).
+    HWND bar = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, L"Shell_TrayWnd", L"", WS_POPUP, 0, top, width,
+                               height, nullptr, nullptr, wc.hInstance, nullptr);
     CreateWindowExW(0, L"BUTTON", L"Start", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 0, 0, 50, height, bar, nullptr,
                     wc.hInstance, nullptr);
+    ShowWindow(bar, SW_SHOWNOACTIVATE);
     SendNotifyMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

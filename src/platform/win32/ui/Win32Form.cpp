@@ -38,7 +38,8 @@ DWORD exStyleFor(const ui::FormSpec& params) {
 
 } // namespace
 
-Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params) : toolkit_(toolkit), spec_(params) {
+Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params)
+    : toolkit_(toolkit), spec_(params), isMain_(params.main) {
     registerClass(params.windowClass, CS_DBLCLKS);
     background_.reset(CreateSolidBrush(colourRef(params.background)));
     DWORD style = styleFor(params.frame);
@@ -99,6 +100,7 @@ void Win32Form::close() {
     if (onClose)
         onClose();
     if (isMain_) {
+        closing_ = true;
         DestroyWindow(hwnd());
         return;
     }
@@ -115,6 +117,10 @@ void Win32Form::showModal() {
 }
 
 bool Win32Form::visible() const { return IsWindowVisible(hwnd()) != 0; }
+
+// A window docked into another process's window goes with it: on Windows with WM_DESTROY,
+// under Wine without a message, which leaves the handle stale.
+bool Win32Form::exists() const { return hwnd() && IsWindow(hwnd()); }
 
 const DpiScale& Win32Form::dpi() const { return toolkit_.dpi(); }
 
@@ -138,7 +144,7 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
         SetWindowPos(hwnd(), HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOACTIVATE);
         return;
     }
-    if (toolkit_.underWine()) {
+    if (toolkit_.underWine() && !toolkit_.childDockForced()) {
         // Wine does not paint a child window of another process's window: stand over the
         // taskbar as a stay-on-top window owned by the application window instead.
         overlayTaskbar_ = taskbar;
@@ -244,8 +250,12 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         toolkit_.dispatch([this] { close(); });
         return 0;
     case WM_DESTROY:
-        if (isMain_)
+        // Only the program's own close ends it. When the taskbar this window is docked into
+        // goes (the shell ended), the program runs on and makes its bar again.
+        if (isMain_ && closing_)
             PostQuitMessage(0);
+        else if (isMain_)
+            toolkit_.mainWindowLost();
         break;
     case WM_ERASEBKGND: {
         RECT r{};

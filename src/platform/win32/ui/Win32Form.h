@@ -28,6 +28,7 @@ class Win32Form : public WindowBase, public ui::Form {
     void close() override;
     void showModal() override;
     bool visible() const override;
+    bool exists() const override;
     Rect bounds() const override;
     void setBounds(const Rect& r) override;
     void dock(WindowId parent, const Rect& where) override;
@@ -48,6 +49,7 @@ class Win32Form : public WindowBase, public ui::Form {
 
     // The main window: closing it destroys it and ends the message loop.
     void makeMain() { isMain_ = true; }
+    bool isMain() const { return isMain_; }
     Win32Toolkit& toolkit() { return toolkit_; }
     HFONT fontFor(const ui::Font& font);
     // The toolkit's scale from the program's 96-dpi units to this screen's pixels.
@@ -72,6 +74,7 @@ class Win32Form : public WindowBase, public ui::Form {
     Win32Toolkit& toolkit_;
     ui::FormSpec spec_;
     bool isMain_ = false;
+    bool closing_ = false; // the program itself destroys the window
     bool modal_ = false;
     UniqueBrush background_;
     std::vector<std::pair<ui::Font, UniqueFont>> fonts_;

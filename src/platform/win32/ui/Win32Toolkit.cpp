@@ -6,14 +6,24 @@
 
 namespace vx::win32 {
 
+namespace {
+constexpr UINT_PTR WatchTimerId = 1;
+constexpr UINT WatchNow = WM_APP + 0x301;
+} // namespace
+
 ApplicationWindow::ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated,
-                                     std::function<void()> onShutdownCancelled)
+                                     std::function<void()> onShutdownCancelled,
+                                     std::function<void()> onSessionEnding, std::function<void()> onWatch)
     : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")), onTaskbarCreated_(std::move(onTaskbarCreated)),
-      onShutdownCancelled_(std::move(onShutdownCancelled)) {
+      onShutdownCancelled_(std::move(onShutdownCancelled)), onSessionEnding_(std::move(onSessionEnding)),
+      onWatch_(std::move(onWatch)) {
     registerClass(L"TApplication");
     createWindow(L"TApplication", 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
                  nullptr, title.c_str());
+    SetTimer(hwnd(), WatchTimerId, ui::Toolkit::WatchMs, nullptr);
 }
+
+void ApplicationWindow::watchSoon() const { PostMessageW(hwnd(), WatchNow, 0, 0); }
 
 LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Top-level and never destroyed while the program runs, this window hears the shell's
@@ -26,6 +36,17 @@ LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     // user's cancel brings WM_ENDSESSION with FALSE: the session goes on.
     if (message == WM_ENDSESSION && !wParam) {
         onShutdownCancelled_();
+        return 0;
+    }
+    // The session ends: the program is ended when this returns, so the exit sequence runs now.
+    if (message == WM_ENDSESSION) {
+        onSessionEnding_();
+        return 0;
+    }
+    // A window docked into another process's window can vanish without any message (Wine): the
+    // watch looks for that on a timer.
+    if ((message == WM_TIMER && wParam == WatchTimerId) || message == WatchNow) {
+        onWatch_();
         return 0;
     }
     return WindowBase::onMessage(message, wParam, lParam);
@@ -41,8 +62,17 @@ Win32Toolkit::Win32Toolkit(const std::wstring& title)
           [this] {
               if (onShutdownCancelled)
                   dispatch(onShutdownCancelled);
+          },
+          [this] {
+              if (onSessionEnding)
+                  dispatch(onSessionEnding);
+          },
+          [this] {
+              if (onWatch)
+                  dispatch(onWatch);
           }),
-      underWine_(runningUnderWine()) {
+      underWine_(runningUnderWine()),
+      childDockForced_(GetEnvironmentVariableW(L"VEXTRAL_TEST_CHILD_DOCK", nullptr, 0) > 0) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
 }
@@ -98,8 +128,9 @@ bool Win32Toolkit::pumpUntil(const std::function<bool()>& done) {
 void Win32Toolkit::run(ui::Form& mainForm) {
     static_cast<Win32Form&>(mainForm).makeMain();
     mainForm.show();
-    HWND main = reinterpret_cast<HWND>(mainForm.handle());
-    pumpUntil([main] { return !IsWindow(main); });
+    // Until the main window's own close posts WM_QUIT: a main window that another program's
+    // end took away is made again by the program, and the loop goes on.
+    pumpUntil([] { return false; });
 }
 
 ModalScope::ModalScope(HWND except) {

@@ -14,7 +14,10 @@ namespace vx::win32 {
 class ApplicationWindow : public WindowBase {
   public:
     ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated,
-                      std::function<void()> onShutdownCancelled);
+                      std::function<void()> onShutdownCancelled, std::function<void()> onSessionEnding,
+                      std::function<void()> onWatch);
+    // Runs the watch soon, from the message loop.
+    void watchSoon() const;
 
   protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -23,6 +26,8 @@ class ApplicationWindow : public WindowBase {
     UINT taskbarCreated_;
     std::function<void()> onTaskbarCreated_;
     std::function<void()> onShutdownCancelled_;
+    std::function<void()> onSessionEnding_;
+    std::function<void()> onWatch_;
 };
 
 class Win32Toolkit : public ui::Toolkit {
@@ -48,6 +53,11 @@ class Win32Toolkit : public ui::Toolkit {
 
     HWND appWindow() const { return app_.hwnd(); }
     bool underWine() const { return underWine_; }
+    // Tests set VEXTRAL_TEST_CHILD_DOCK=1 to dock the bar as the taskbar's child under Wine
+    // too, as on Windows, where the bar goes when the taskbar does.
+    bool childDockForced() const { return childDockForced_; }
+    // The main window was destroyed by someone else: the watch runs at once.
+    void mainWindowLost() { app_.watchSoon(); }
     const DpiScale& dpi() const { return dpi_; }
     // Runs an event handler inside the error guard.
     void dispatch(const std::function<void()>& handler);
@@ -57,6 +67,7 @@ class Win32Toolkit : public ui::Toolkit {
   private:
     ApplicationWindow app_;
     bool underWine_;
+    bool childDockForced_;
     DpiScale dpi_ = DpiScale::ofScreen();
     std::unique_ptr<Win32MediaKeys> mediaKeys_;
     std::vector<std::unique_ptr<Win32DropTarget>> dropTargets_;

@@ -76,6 +76,9 @@ TForm8::TForm8(Application& app) : app_(app) {
     strip.width = skin::Width;
     strip.height = skin::Height;
     strip.pixels = drawSkinStrip();
+    int plateId = PlateIds;
+    for (const auto& button : skin::Buttons)
+        strip.buttons.push_back({plateId++, {button.left, 0, button.width, skin::Height}, button.name});
     Image1 = &window_->addImage(strip);
     Image1->onMouseDown = [this](ui::MouseShift shift, int x, int y) { Image1MouseDown(shift, x, y); };
 

@@ -22,6 +22,7 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     params.left = 342;
     params.top = 282;
     params.topmost = true;
+    params.transparentBackground = true; // only the glyphs show over the taskbar
     window_ = app.platform.ui.createForm(params);
     MediaPlayer1.setNotifyWindow(window_->handle());
 

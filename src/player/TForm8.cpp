@@ -67,6 +67,7 @@ TForm8::TForm8(Application& app) : app_(app) {
     params.frame = ui::Frame::Dialog;
     params.clientWidth = 207;
     params.clientHeight = 237;
+    params.borderWidth = 2;
     params.background = ui::Colour::rgb(0, 0, 0);
     window_ = app.platform.ui.createForm(params);
 

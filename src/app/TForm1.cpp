@@ -32,6 +32,7 @@ void TForm1::makeWindow() {
     params.top = 282;
     params.topmost = true;
     params.main = true;
+    params.transparentBackground = true; // only the glyphs show over the taskbar
     window_ = app_.platform.ui.createForm(params);
     MediaPlayer1.setNotifyWindow(window_->handle());
 

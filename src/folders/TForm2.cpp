@@ -14,6 +14,7 @@ TForm2::TForm2(Application& app) : app_(app) {
     params.frame = ui::Frame::Dialog;
     params.clientWidth = 116;
     params.clientHeight = 88;
+    params.borderWidth = 2;
     params.topmost = true;
     params.background = ui::Colour::system(ui::syscolour::ActiveBorder);
     window_ = app.platform.ui.createForm(params);

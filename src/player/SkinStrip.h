@@ -13,6 +13,15 @@ inline constexpr int Height = 18;
 inline constexpr std::uint32_t Background = 0x000000;
 inline constexpr std::uint32_t Plate = 0xC0C0C0;
 inline constexpr std::uint32_t Symbol = 0x202020;
+
+// The strip's buttons from left to right, with the names that assistive technology reads.
+struct Button {
+    int left;
+    int width;
+    const wchar_t* name;
+};
+inline constexpr Button Buttons[] = {{0, 25, L"Предыдущий"}, {25, 23, L"Воспроизвести"}, {48, 23, L"Пауза"},
+                                     {71, 23, L"Стоп"},      {94, 22, L"Следующий"},      {118, 31, L"Открыть"}};
 } // namespace skin
 
 std::vector<std::uint32_t> drawSkinStrip();

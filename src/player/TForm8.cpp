@@ -67,6 +67,7 @@ TForm8::TForm8(Application& app) : app_(app) {
     params.frame = ui::Frame::Dialog;
     params.clientWidth = 207;
     params.clientHeight = 237;
+    params.borderWidth = 2;
     params.background = ui::Colour::rgb(0, 0, 0);
     window_ = app.platform.ui.createForm(params);
 
@@ -76,6 +77,9 @@ TForm8::TForm8(Application& app) : app_(app) {
     strip.width = skin::Width;
     strip.height = skin::Height;
     strip.pixels = drawSkinStrip();
+    int plateId = PlateIds;
+    for (const auto& button : skin::Buttons)
+        strip.buttons.push_back({plateId++, {button.left, 0, button.width, skin::Height}, button.name});
     Image1 = &window_->addImage(strip);
     Image1->onMouseDown = [this](ui::MouseShift shift, int x, int y) { Image1MouseDown(shift, x, y); };
 

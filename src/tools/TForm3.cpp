@@ -35,12 +35,13 @@ TForm3::TForm3(Application& app) : Sweeper(app), Tray(app), app_(app) {
     ToolButton4 = &addButton(4, ui::Glyph::StackedWindows, L"Свернуть/Закрыть окна");
     ToolButton4->onClick = [this] { ToolButton4Click(); };
     ToolButton4->onMouseDown = [this](ui::MouseButton b) { ToolButton4MouseDown(b); };
-    ToolButton9 = &addButton(9, ui::Glyph::PlayTriangle, L""); // the player's button has no tooltip
+    // The player's button has no tooltip, only a name for assistive technology.
+    ToolButton9 = &ToolBar1->addButton({ToolBarId + 9, ui::Glyph::PlayTriangle, L"", L"Плеер"});
     ToolButton9->onClick = [this] { ToolButton9Click(); };
 }
 
 ui::ToolButton& TForm3::addButton(int number, ui::Glyph glyph, const wchar_t* hint) {
-    return ToolBar1->addButton({ToolBarId + number, glyph, hint});
+    return ToolBar1->addButton({ToolBarId + number, glyph, hint, {}});
 }
 
 void TForm3::FormCreate() {

@@ -40,6 +40,20 @@ import -window root "$shots/main_bar.png"
 read -r bx by _ _ <<<"$bar"
 left_x=$((bx + 12)); right_x=$((bx + 37)); button_y=$((by + 11))
 
+# The bar's face is its colour key: between the glyphs the taskbar shows, whatever its colour.
+pixel() { convert "$shots/main_bar.png" -format "%[pixel:p{$1,$2}]" info:; }
+check_eq "the taskbar shows through the bar between the glyphs" "$(pixel 300 $((ty + 10)))" \
+    "$(pixel $((bx + 12)) $((by + 1)))"
+check_eq "the same beside the glyph of the right button" "$(pixel 300 $((ty + 10)))" \
+    "$(pixel $((bx + 27)) $((by + 11)))"
+check_eq "the bar's buttons are named for assistive technology" $'Развернуть\nПуск' \
+    "$(vx_probe accname TForm1 1002 | clean; vx_probe accname TForm1 1001 | clean)"
+click_at "$left_x" "$button_y"
+check "a click on the glyph of the keyed bar reaches its button: the panel unfolds" \
+    test -n "$(vx_probe wait TForm3 5000 | clean)"
+click_at "$left_x" "$button_y"
+check "and folds again" vx_probe gone TForm3 5000
+
 click_at "$left_x" "$button_y" 3
 popup=$(vx_probe popup 5000 | clean)
 check "right click on the left button opens the menu" test -n "$popup"

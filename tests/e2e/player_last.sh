@@ -76,4 +76,18 @@ check_eq "the read-only file is left as it was" "$before" "$(od -An -tx1 "$app/L
 check "no temporary file left" test ! -e "$app/Last.m3u.vxtmp"
 chmod u+w "$app/Last.m3u"
 
+echo "player: a hundred entries, read from outside the standard way"
+{
+    printf '#EXTM3U\r\n'
+    for i in $(seq 100); do printf '#EXTINF:60,Ансамбль - Первая %d\r\nC:\\Музыка\\%d.mp3\r\n' "$i" "$i"; done
+} | iconv -f UTF-8 -t CP1251 >"$app/Last.m3u"
+vx_desktop 'C:\Vextral\vextral.exe'
+show_player
+expected=$(for i in $(seq 100); do echo "Ансамбль - Первая $i"; done; echo "selected -1")
+check_eq "LB_GETTEXT gives every title exactly" "$expected" "$(vx_probe items TForm8 8003 | clean)"
+check_eq "and every path" "C:\Музыка\100.mp3" "$(vx_probe items TForm8 8004 | clean | sed -n 100p)"
+plates=$(for id in 8011 8012 8013 8014 8015 8016; do vx_probe accname TForm8 "$id" | clean; done)
+check_eq "the strip's plates are named buttons" $'Предыдущий\nВоспроизвести\nПауза\nСтоп\nСледующий\nОткрыть' "$plates"
+close_program
+
 summary

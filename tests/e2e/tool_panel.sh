@@ -27,12 +27,14 @@ check_eq "the bar's button now folds" "Свернуть" "$(vx_probe control TFo
 ids=(3002 3008 3003 3006 3007 3005 3004 3009)
 hints=("Завершение работы Windows" "Закрыть" "Выбрать/Открыть диск" "Извлечь диск из CD-ROM привода"
     "Включить ScreenSaver/Снимок экрана" "Открыть папку" "Свернуть/Закрыть окна" "")
+names=("${hints[@]:0:7}" "Плеер") # the player's button has no tooltip, only a name
 centre_y() { echo $((559 + 2 + 22 * $1 + 11)); }
 button_x=18
 for i in "${!ids[@]}"; do
     check_eq "ToolButton$((ids[i] - 3000)) at top $((22 * i)) in the bar, 24 x 22" \
         "6 $((561 + 22 * i)) 24 22" "$(vx_probe crect TForm3 "${ids[i]}" | clean)"
-    check_eq "ToolButton$((ids[i] - 3000)) hint" "${hints[i]}" "$(vx_probe text TForm3 "${ids[i]}" | clean)"
+    check_eq "ToolButton$((ids[i] - 3000)) window text and accessible name" "${names[i]}
+${names[i]}" "$(vx_probe text TForm3 "${ids[i]}" | clean; vx_probe accname TForm3 "${ids[i]}" | clean)"
 done
 import -window root "$shots/tool_panel.png"
 

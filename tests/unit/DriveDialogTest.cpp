@@ -129,5 +129,6 @@ TEST_F(DriveDialog, TheFolderAndSettingsWindowsShowTheirTexts) {
     EXPECT_EQ(params.font.height, 11);
     EXPECT_TRUE(params.flat);
     EXPECT_TRUE(m.form(L"TForm2").params.topmost && m.form(L"TForm4").params.topmost);
+    EXPECT_EQ(m.form(L"TForm2").params.borderWidth, 2);
     EXPECT_FALSE(m.form(L"TForm5").params.topmost || m.form(L"TForm6").params.topmost);
 }

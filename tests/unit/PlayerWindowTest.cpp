@@ -480,6 +480,12 @@ TEST_F(PlayerWindow, StripPressesReachThePlates) {
     auto& form = m.form(L"TForm8");
     ASSERT_EQ(form.images.size(), 1u);
     EXPECT_EQ(form.images[0]->params.rect, (Rect{10, 8, 149, 18}));
+    EXPECT_EQ(form.params.borderWidth, 2);
+    // Each named button of the strip covers plate pixels only.
+    const auto px = drawSkinStrip();
+    for (const auto& b : form.images[0]->params.buttons)
+        for (int x = b.rect.left; x < b.rect.left + b.rect.width; ++x)
+            EXPECT_NE(px[std::size_t(9 * skin::Width + x)], skin::Background) << b.name << " " << x;
     m.ui.fire([&] { form.images[0]->onMouseDown(Right, 140, 3); });
     EXPECT_EQ(menu().popups.size(), 1u);
 }

@@ -5,7 +5,8 @@
 
 using namespace vx;
 
-// The strip paints its pixels one to one and reports which buttons were held at a press.
+// The strip paints its pixels one to one and reports which buttons were held at a press. Its
+// named buttons are drawn from the same pixels and let every press through to the strip.
 TEST(Win32Image, PaintsThePixelsAndReportsPressesWithTheButtonsHeld) {
     win32::Win32Toolkit toolkit(L"Vextral image test");
     ui::FormSpec params;
@@ -20,6 +21,7 @@ TEST(Win32Image, PaintsThePixelsAndReportsPressesWithTheButtonsHeld) {
     strip.width = skin::Width;
     strip.height = skin::Height;
     strip.pixels = drawSkinStrip();
+    strip.buttons = {{8011, {0, 0, 25, skin::Height}, L"Предыдущий"}, {8016, {118, 0, 31, skin::Height}, L"Открыть"}};
     auto& image = form->addImage(strip);
     std::vector<std::tuple<bool, bool, int, int>> presses;
     image.onMouseDown = [&](ui::MouseShift s, int x, int y) { presses.emplace_back(s.left, s.right, x, y); };
@@ -34,6 +36,14 @@ TEST(Win32Image, PaintsThePixelsAndReportsPressesWithTheButtonsHeld) {
         EXPECT_EQ(got, RGB((want >> 16) & 0xFF, (want >> 8) & 0xFF, want & 0xFF)) << x;
     }
     ReleaseDC(hwnd, dc);
+
+    HWND open = GetDlgItem(hwnd, 8016);
+    wchar_t name[32] = {};
+    GetWindowTextW(open, name, 32);
+    EXPECT_EQ(std::wstring(name), L"Открыть");
+    POINT inside{130, 9};
+    ClientToScreen(hwnd, &inside);
+    EXPECT_EQ(WindowFromPoint(inside), hwnd) << "a press on a named button goes to the strip";
 
     SendMessageW(hwnd, WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(100, 4));
     SendMessageW(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(12, 17));

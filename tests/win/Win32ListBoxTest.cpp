@@ -37,8 +37,8 @@ struct ListFixture {
 
 } // namespace
 
-// The texts live in the program, the control only counts them: fills, deletions and the text
-// queries must agree with the control's own count and selection.
+// The control holds the texts: bulk fills, single additions, deletions and the standard text
+// queries must agree with its count and selection.
 TEST(Win32ListBox, KeepsTextsCountAndSelectionInStep) {
     ListFixture f;
     f.list->addItems({L"один", L"два", L"три"});
@@ -65,8 +65,7 @@ TEST(Win32ListBox, KeepsTextsCountAndSelectionInStep) {
     EXPECT_EQ(f.list->item(0), L"");
 }
 
-// Each visible row is drawn from the model in the list's colours; the selected row in the
-// system's highlight.
+// Each row shows in the list's colours; the selected row in the system's highlight.
 TEST(Win32ListBox, DrawsRowsInItsColours) {
     ListFixture f;
     f.list->addItems({L"██████████", L"██████████"});

@@ -33,6 +33,10 @@ struct FormSpec {
     // (a parent window of another program that went away) it ends nothing.
     bool main = false;
     Colour background = Colour::system(syscolour::ButtonFace);
+    // The background is not shown where the window is docked: the window behind shows through
+    // around the controls' pictures.
+    bool transparentBackground = false;
+    int borderWidth = 0; // an inner border in the background colour around the client area
     Font font;
 };
 

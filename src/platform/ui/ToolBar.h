@@ -6,7 +6,8 @@
 namespace vx::ui {
 
 // One flat icon button of a tool bar: a 16 x 16 glyph and a hint shown as its tooltip (an empty
-// hint shows none). Its window text is the hint, so tests and accessibility tools can read it.
+// hint shows none). Its window text is its name (the hint, when it has one), so tests and
+// accessibility tools can read it.
 class ToolButton : public Control {
   public:
     virtual Glyph glyph() const = 0;
@@ -20,6 +21,7 @@ struct ToolButtonSpec {
     int id = 0;
     Glyph glyph = Glyph::None;
     std::wstring hint;
+    std::wstring name; // the accessible name of a button without a hint
 };
 
 struct ToolBarSpec : ControlSpec {

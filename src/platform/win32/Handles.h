@@ -49,6 +49,9 @@ using UniqueFind = UniqueHandleOf<HANDLE, closeFind>;
 class WindowDc {
   public:
     explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    // The whole window, frame included (GetWindowDC).
+    struct Whole {};
+    WindowDc(HWND window, Whole) : window_(window), dc_(GetWindowDC(window)) {}
     ~WindowDc() {
         if (dc_)
             ReleaseDC(window_, dc_);

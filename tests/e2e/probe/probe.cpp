@@ -11,6 +11,7 @@
 //   vxprobe control CLASS ID         print the text of control ID in the window of CLASS
 //   vxprobe text CLASS ID            the same for a control at any depth (inside a tool bar, say)
 //   vxprobe crect CLASS ID           print "x y w h" on the screen of control ID at any depth
+//   vxprobe accname CLASS ID         print the accessible name of control ID at any depth
 //   vxprobe tip [ms]                 wait for a visible tooltip; print its text
 //   vxprobe save PATH [ms]           wait for a file dialog, type PATH as the file name and press OK
 //   vxprobe close CLASS              post WM_CLOSE to the window of CLASS
@@ -28,6 +29,7 @@
 //
 // It joins the desktop named "shell" when there is one, so that it sees the windows there.
 #include <windows.h>
+#include <oleacc.h>
 #include <shlobj.h>
 #include <commctrl.h>
 #include <cstdio>
@@ -125,37 +127,38 @@ HWND findWindow(const wchar_t* cls) {
 
 DWORD timeoutArg(int argc, wchar_t** argv, int index) { return argc > index ? DWORD(_wtoi(argv[index])) : 10000; }
 
-// The list box keeps its texts in the program, so they are read one by one with the program's
-// "VextralListText" message, which answers with WM_COPYDATA to a window of ours.
-LRESULT CALLBACK receiveText(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COPYDATA) {
-        auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
-        auto* text = reinterpret_cast<std::wstring*>(GetWindowLongPtrW(w, GWLP_USERDATA));
-        text->assign(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
-        return TRUE;
-    }
-    return DefWindowProcW(w, message, wParam, lParam);
+// An entry of a list box, read the standard way: Windows carries LB_GETTEXT across processes
+// for a list box that holds its strings.
+std::wstring listText(HWND list, int index) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(list, LB_GETTEXTLEN, WPARAM(index), 0, SMTO_NORMAL, 5000, &length) ||
+        LRESULT(length) == LB_ERR)
+        return L"<no text>";
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(list, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()), SMTO_NORMAL,
+                             5000, &copied) ||
+        LRESULT(copied) == LB_ERR)
+        return L"<no text>";
+    text.resize(std::size_t(copied));
+    return text;
 }
 
-std::wstring listText(HWND list, int index) {
-    static const UINT message = RegisterWindowMessageW(L"VextralListText");
-    static std::wstring text;
-    static HWND receiver = [] {
-        WNDCLASSW c{};
-        c.lpfnWndProc = receiveText;
-        c.hInstance = GetModuleHandleW(nullptr);
-        c.lpszClassName = L"VxProbeReceiver";
-        RegisterClassW(&c);
-        HWND w = CreateWindowExW(0, c.lpszClassName, nullptr, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, c.hInstance,
-                                 nullptr);
-        SetWindowLongPtrW(w, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&text));
-        return w;
-    }();
-    text.clear();
-    DWORD_PTR answered = 0;
-    SendMessageTimeoutW(list, message, WPARAM(index), reinterpret_cast<LPARAM>(receiver), SMTO_NORMAL, 5000,
-                        &answered);
-    return text;
+// The name that assistive technology reads for a window: its standard accessible object's.
+std::wstring accessibleName(HWND w) {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(w, DWORD(OBJID_CLIENT), IID_IAccessible, reinterpret_cast<void**>(&object))))
+        return L"<no object>";
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::wstring result = SUCCEEDED(object->get_accName(self, &name)) && name ? std::wstring(name) : L"<no name>";
+    SysFreeString(name);
+    object->Release();
+    return result;
 }
 
 // A tree view's items live in the program's memory: their texts and rectangles are read through
@@ -325,13 +328,15 @@ int wmain(int argc, wchar_t** argv) {
         out(textOf(c));
         return 0;
     }
-    if ((cmd == L"text" || cmd == L"crect") && argc >= 4) {
+    if ((cmd == L"text" || cmd == L"crect" || cmd == L"accname") && argc >= 4) {
         HWND w = findWindow(argv[2]);
         HWND c = w ? findDescendant(w, _wtoi(argv[3])) : nullptr;
         if (!c)
             return 1;
         if (cmd == L"text")
             out(textOf(c));
+        else if (cmd == L"accname")
+            out(accessibleName(c));
         else
             printRect(c);
         return 0;

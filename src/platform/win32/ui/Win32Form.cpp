@@ -10,6 +10,7 @@
 #include "platform/win32/ui/Win32Image.h"
 #include "platform/win32/ui/Win32ShellFolderTree.h"
 #include "platform/win32/ui/Win32Toolkit.h"
+#include <algorithm>
 #include <commctrl.h>
 
 namespace vx::win32 {
@@ -45,7 +46,8 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params)
     DWORD style = styleFor(params.frame);
     DWORD exStyle = exStyleFor(params);
     const DpiScale& dpi = toolkit.dpi();
-    RECT r{0, 0, dpi.px(params.clientWidth), dpi.px(params.clientHeight)};
+    border_ = dpi.px(params.borderWidth);
+    RECT r{0, 0, dpi.px(params.clientWidth) + 2 * border_, dpi.px(params.clientHeight) + 2 * border_};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
     createWindow(params.windowClass, exStyle, style, dpi.px(params.left), dpi.px(params.top), r.right - r.left,
                  r.bottom - r.top, toolkit.appWindow(), nullptr, params.caption.c_str());
@@ -142,6 +144,7 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
     const RECT p = dpi().px(where);
     if (!taskbar) {
         SetWindowPos(hwnd(), HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOACTIVATE);
+        showThroughBackground();
         return;
     }
     if (toolkit_.underWine() && !toolkit_.childDockForced()) {
@@ -149,6 +152,7 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
         // taskbar as a stay-on-top window owned by the application window instead.
         overlayTaskbar_ = taskbar;
         overlayOffset_ = p;
+        showThroughBackground();
         placeOverlay();
         SetTimer(hwnd(), OverlayTimerId, OverlayIntervalMs, nullptr);
         return;
@@ -158,6 +162,32 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
     SetParent(hwnd(), taskbar);
     SetWindowPos(hwnd(), HWND_TOP, p.left, p.top, p.right - p.left, p.bottom - p.top,
                  SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    showThroughBackground();
+}
+
+void Win32Form::showThroughBackground() {
+    if (!spec_.transparentBackground)
+        return;
+    // The background colour becomes the colour key of a layered window, so only the controls'
+    // pictures show. A layered child window needs Windows 8 or later (and the manifest's
+    // supportedOS entries); where the system refuses, the window stays opaque.
+    const LONG_PTR ex = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
+    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
+    if (!SetLayeredWindowAttributes(hwnd(), colourRef(spec_.background), 0, LWA_COLORKEY))
+        SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+}
+
+void Win32Form::paintBorder() {
+    RECT window{}, client{};
+    GetWindowRect(hwnd(), &window);
+    GetClientRect(hwnd(), &client);
+    MapWindowPoints(hwnd(), HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+    OffsetRect(&client, -window.left, -window.top);
+    RECT ring = client;
+    InflateRect(&ring, border_, border_);
+    WindowDc dc(hwnd(), WindowDc::Whole{});
+    ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+    FillRect(dc.get(), &ring, background_.get());
 }
 
 void Win32Form::placeOverlay() {
@@ -168,6 +198,19 @@ void Win32Form::placeOverlay() {
         ClientToScreen(overlayTaskbar_, &origin);
     SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + o.left, origin.y + o.top, o.right - o.left, o.bottom - o.top,
                  SWP_NOACTIVATE);
+    // A taskbar lower than the window: the part below its bottom edge is cut away, so nothing
+    // of the program hangs under the taskbar. The window keeps its size, and so its layout.
+    RECT client{};
+    if (IsWindow(overlayTaskbar_) && GetClientRect(overlayTaskbar_, &client) && client.bottom < o.bottom) {
+        const int visible = std::max(0, int(client.bottom - o.top));
+        if (visible != overlayClip_) {
+            overlayClip_ = visible;
+            SetWindowRgn(hwnd(), CreateRectRgn(0, 0, o.right - o.left, visible), TRUE);
+        }
+    } else if (overlayClip_ >= 0) {
+        overlayClip_ = -1;
+        SetWindowRgn(hwnd(), nullptr, TRUE);
+    }
 }
 
 ui::SpeedButton& Win32Form::addSpeedButton(const ui::ControlSpec& params) {
@@ -256,6 +299,22 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             PostQuitMessage(0);
         else if (isMain_)
             toolkit_.mainWindowLost();
+        break;
+    case WM_NCCALCSIZE:
+        if (border_) {
+            LRESULT result = WindowBase::onMessage(message, wParam, lParam);
+            RECT& client = wParam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                                  : *reinterpret_cast<RECT*>(lParam);
+            InflateRect(&client, -border_, -border_);
+            return result;
+        }
+        break;
+    case WM_NCPAINT:
+        if (border_) {
+            WindowBase::onMessage(message, wParam, lParam);
+            paintBorder();
+            return 0;
+        }
         break;
     case WM_ERASEBKGND: {
         RECT r{};

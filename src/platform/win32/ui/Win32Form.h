@@ -70,6 +70,8 @@ class Win32Form : public WindowBase, public ui::Form {
 
   private:
     void placeOverlay();
+    void showThroughBackground();
+    void paintBorder();
 
     Win32Toolkit& toolkit_;
     ui::FormSpec spec_;
@@ -89,6 +91,8 @@ class Win32Form : public WindowBase, public ui::Form {
     HWND tooltip_ = nullptr;
     HWND overlayTaskbar_ = nullptr;
     RECT overlayOffset_{}; // in pixels
+    int overlayClip_ = -1;  // the height left by the taskbar's bottom edge; -1: not cut
+    int border_ = 0;        // the inner border, in pixels
     std::vector<std::unique_ptr<ui::Control>> controls_;
     std::vector<std::unique_ptr<ui::PopupMenu>> menus_;
     std::vector<std::unique_ptr<ui::Timer>> timers_;

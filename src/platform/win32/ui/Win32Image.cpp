@@ -13,11 +13,39 @@ Win32Image::Win32Image(Win32Form& form, const ui::ImageSpec& params)
     const int width = r.right - r.left, height = r.bottom - r.top;
     createWindow(L"TImage", 0, WS_CHILD | WS_VISIBLE, r.left, r.top, width, height, form.hwnd(),
                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)));
+    for (const auto& part : params.buttons) {
+        const RECT b = form.place(part.rect);
+        HWND button = CreateWindowExW(0, L"BUTTON", part.name.c_str(), WS_CHILD | WS_VISIBLE | BS_OWNERDRAW,
+                                      b.left, b.top, b.right - b.left, b.bottom - b.top, hwnd(),
+                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(part.id)), GetModuleHandleW(nullptr),
+                                      nullptr);
+        SetWindowLongPtrW(button, GWLP_USERDATA, GetWindowLongPtrW(button, GWLP_WNDPROC));
+        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Image::buttonProc));
+        buttons_.push_back(button);
+    }
+}
+
+Win32Image::~Win32Image() {
+    for (HWND button : buttons_)
+        DestroyWindow(button);
+}
+
+LRESULT CALLBACK Win32Image::buttonProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    // The press goes to the picture beneath, which reports it with its own point.
+    if (message == WM_NCHITTEST)
+        return HTTRANSPARENT;
+    auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(w, GWLP_USERDATA));
+    return CallWindowProcW(original, w, message, wParam, lParam);
 }
 
 void Win32Image::paint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd(), &ps);
+    drawPixels(dc, 0, 0);
+    EndPaint(hwnd(), &ps);
+}
+
+void Win32Image::drawPixels(HDC dc, int x, int y) const {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width_;
@@ -28,15 +56,22 @@ void Win32Image::paint() {
     // Grown by whole source pixels, without smoothing, so the picture stays crisp at any scale.
     const DpiScale& dpi = form_.dpi();
     SetStretchBltMode(dc, COLORONCOLOR);
-    StretchDIBits(dc, 0, 0, dpi.px(width_), dpi.px(height_), 0, 0, width_, height_, pixels_.data(), &info,
+    StretchDIBits(dc, x, y, dpi.px(width_), dpi.px(height_), 0, 0, width_, height_, pixels_.data(), &info,
                   DIB_RGB_COLORS, SRCCOPY);
-    EndPaint(hwnd(), &ps);
 }
 
 LRESULT Win32Image::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: paint(); return 0;
     case WM_ERASEBKGND: return 1;
+    case WM_DRAWITEM: {
+        // A button draws its part of the picture: the whole picture, shifted to its place.
+        auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        POINT origin{0, 0};
+        MapWindowPoints(item->hwndItem, hwnd(), &origin, 1);
+        drawPixels(item->hDC, -origin.x, -origin.y);
+        return TRUE;
+    }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {

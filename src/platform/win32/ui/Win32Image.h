@@ -8,9 +8,12 @@ namespace vx::win32 {
 class Win32Form;
 
 // A child window that paints the program's pixels one to one and reports presses of any button.
+// Each part that acts as a button is a system button laid over it, named for assistive
+// technology and drawn from the same pixels; it lets the mouse through to the picture.
 class Win32Image : public WindowBase, public ui::Image {
   public:
     Win32Image(Win32Form& form, const ui::ImageSpec& params);
+    ~Win32Image() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
     int id() const override { return id_; }
 
@@ -19,12 +22,15 @@ class Win32Image : public WindowBase, public ui::Image {
 
   private:
     void paint();
+    void drawPixels(HDC dc, int x, int y) const;
+    static LRESULT CALLBACK buttonProc(HWND, UINT, WPARAM, LPARAM);
 
     Win32Form& form_;
     int id_;
     int width_;
     int height_;
     std::vector<std::uint32_t> pixels_;
+    std::vector<HWND> buttons_;
 };
 
 } // namespace vx::win32

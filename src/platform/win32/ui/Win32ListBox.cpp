@@ -4,18 +4,15 @@
 #include "platform/win32/ui/Win32Form.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include "res/GlyphArt.h"
-#include <algorithm>
 #include <commctrl.h>
 
 namespace vx::win32 {
 
 Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params)
-    : form_(form), textColour_(colourRef(params.font.colour)), background_(colourRef(params.background)),
-      font_(form.fontFor(params.font)), id_(params.id), handCursor_(params.handCursor) {
+    : form_(form), id_(params.id), handCursor_(params.handCursor) {
     const RECT r = form.place(params.rect);
     const int width = r.right - r.left, height = r.bottom - r.top;
-    DWORD style = WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_NODATA |
-                  LBS_OWNERDRAWFIXED;
+    DWORD style = WS_CHILD | WS_VSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS;
     if (params.visible)
         style |= WS_VISIBLE;
     if (params.flat)
@@ -23,9 +20,9 @@ Win32ListBox::Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params)
     hwnd_ = CreateWindowExW(params.flat ? 0 : WS_EX_CLIENTEDGE, L"LISTBOX", nullptr, style, r.left, r.top, width,
                             height, form.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                             GetModuleHandleW(nullptr), nullptr);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(form.fontFor(params.font)), FALSE);
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, form.dpi().px(params.itemHeight));
-    form.setChildColours(hwnd_, textColour_, background_);
+    form.setChildColours(hwnd_, colourRef(params.font.colour), colourRef(params.background));
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32ListBox::windowProc)));
@@ -43,7 +40,6 @@ Win32ListBox::~Win32ListBox() {
 }
 
 LRESULT CALLBACK Win32ListBox::windowProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    static const UINT listText = RegisterWindowMessageW(ListTextMessageName);
     auto* self = reinterpret_cast<Win32ListBox*>(GetWindowLongPtrW(w, GWLP_USERDATA));
     switch (message) {
     case WM_KEYDOWN:
@@ -58,93 +54,52 @@ LRESULT CALLBACK Win32ListBox::windowProc(HWND w, UINT message, WPARAM wParam, L
             return TRUE;
         }
         break;
-    case ReflectedDrawItem: self->drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
-    // The control keeps no texts, so the text queries are answered from the model.
-    case LB_GETTEXTLEN: return self->textLength(wParam);
-    case LB_GETTEXT: return self->copyText(wParam, reinterpret_cast<wchar_t*>(lParam));
-    default:
-        if (message == listText)
-            return self->sendText(wParam, reinterpret_cast<HWND>(lParam));
-        break;
+    default: break;
     }
     return CallWindowProcW(self->original_, w, message, wParam, lParam);
 }
 
-void Win32ListBox::drawItem(const DRAWITEMSTRUCT& item) const {
-    HDC dc = item.hDC;
-    RECT row = item.rcItem;
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    COLORREF back = selected ? GetSysColor(COLOR_HIGHLIGHT) : background_;
-    SetBkColor(dc, back);
-    SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : textColour_);
-    // ETO_OPAQUE fills the row with the background colour as it draws the text.
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &row, nullptr, 0, nullptr);
-    if (item.itemID < items_.size()) {
-        const auto& text = items_[item.itemID];
-        SelectObjectScope font(dc, font_);
-        RECT inset = row;
-        inset.left += 2;
-        DrawTextW(dc, text.c_str(), int(text.size()), &inset,
-                  DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
-    if (item.itemState & ODS_FOCUS)
-        DrawFocusRect(dc, &row);
-}
-
-LRESULT Win32ListBox::textLength(WPARAM index) const {
-    return index < items_.size() ? LRESULT(items_[index].size()) : LB_ERR;
-}
-
-LRESULT Win32ListBox::copyText(WPARAM index, wchar_t* buffer) const {
-    if (index >= items_.size() || !buffer)
-        return LB_ERR;
-    const auto& text = items_[index];
-    std::copy(text.begin(), text.end(), buffer);
-    buffer[text.size()] = L'\0';
-    return LRESULT(text.size());
-}
-
-bool Win32ListBox::sendText(WPARAM index, HWND receiver) const {
-    if (index >= items_.size() || !IsWindow(receiver))
-        return false;
-    const auto& text = items_[index];
-    COPYDATASTRUCT data{ULONG_PTR(index), DWORD(text.size() * sizeof(wchar_t)), const_cast<wchar_t*>(text.data())};
-    SendMessageW(receiver, WM_COPYDATA, reinterpret_cast<WPARAM>(hwnd_), reinterpret_cast<LPARAM>(&data));
-    return true;
-}
-
 void Win32ListBox::addItem(const std::wstring& text) {
-    items_.push_back(text);
-    SendMessageW(hwnd_, LB_ADDSTRING, 0, 0);
+    SendMessageW(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void Win32ListBox::addItems(std::vector<std::wstring> texts) {
     if (texts.empty())
         return;
-    if (items_.empty())
-        items_ = std::move(texts);
-    else
-        items_.insert(items_.end(), std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
-    // Growing the count keeps the selection and the scroll position.
-    SendMessageW(hwnd_, LB_SETCOUNT, items_.size(), 0);
+    std::size_t chars = 0;
+    for (const auto& text : texts)
+        chars += text.size() + 1;
+    // With redrawing on, every string added repaints and re-ranges the scroll bar: a fill of a
+    // hundred thousand entries took minutes. Off, and with the storage reserved, it takes a
+    // fraction of a second. The strings go straight to the control's own procedure, past this
+    // subclass, which has nothing to do with them. Adding at the end keeps the selection and the
+    // scroll position.
+    SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd_, LB_INITSTORAGE, texts.size(), chars * sizeof(wchar_t));
+    for (const auto& text : texts)
+        CallWindowProcW(original_, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Win32ListBox::deleteItem(int index) {
-    if (index < 0 || std::size_t(index) >= items_.size())
+    if (index < 0 || index >= count())
         return;
-    items_.erase(items_.begin() + index);
     SendMessageW(hwnd_, LB_DELETESTRING, WPARAM(index), 0);
 }
 
-void Win32ListBox::clear() {
-    items_.clear();
-    SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0);
-}
+void Win32ListBox::clear() { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
 
-int Win32ListBox::count() const { return int(items_.size()); }
+int Win32ListBox::count() const { return int(SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
 
 std::wstring Win32ListBox::item(int index) const {
-    return index >= 0 && std::size_t(index) < items_.size() ? items_[index] : std::wstring();
+    const LRESULT length = index < 0 ? LB_ERR : SendMessageW(hwnd_, LB_GETTEXTLEN, WPARAM(index), 0);
+    if (length == LB_ERR)
+        return {};
+    std::wstring text(std::size_t(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(hwnd_, LB_GETTEXT, WPARAM(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied == LB_ERR ? 0 : std::size_t(copied));
+    return text;
 }
 
 int Win32ListBox::selectedIndex() const {

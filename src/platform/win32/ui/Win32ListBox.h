@@ -9,15 +9,12 @@ namespace vx::win32 {
 
 class Win32Form;
 
-// The name of the registered message that reads one entry of a list box from another process
-// (an automation or test client): wParam is the entry's index, lParam the window that receives the
-// text as WM_COPYDATA (dwData = the index). Answers TRUE when the entry exists.
-constexpr wchar_t ListTextMessageName[] = L"VextralListText";
-
-// The system list box in owner-data mode: the texts live here, the control only counts, selects,
-// scrolls and asks for each visible row to be drawn. That makes a fill of a hundred thousand
-// entries one LB_SETCOUNT instead of a hundred thousand string copies inside the control.
-// Notifications come back through the form, keys through a subclass.
+// The system list box with its own strings, in the list's colours (the form answers
+// WM_CTLCOLORLISTBOX). The control holds the texts, so another process and assistive technology
+// read every entry with LB_GETTEXT. A bulk fill reserves the storage up front and adds the
+// strings with redrawing switched off. It is not owner-drawn: an owner-drawn list would send a
+// WM_DELETEITEM for every entry at each clear. Notifications come back through the form, keys
+// through a subclass.
 class Win32ListBox : public ui::ListBox {
   public:
     Win32ListBox(Win32Form& form, const ui::ListBoxSpec& params);
@@ -38,15 +35,7 @@ class Win32ListBox : public ui::ListBox {
     // looks its data up in the server on every message, which made a bulk fill a hundred times
     // slower.
     static LRESULT CALLBACK windowProc(HWND, UINT, WPARAM, LPARAM);
-    void drawItem(const DRAWITEMSTRUCT& item) const;
-    LRESULT textLength(WPARAM index) const;
-    LRESULT copyText(WPARAM index, wchar_t* buffer) const;
-    bool sendText(WPARAM index, HWND receiver) const;
     Win32Form& form_;
-    std::vector<std::wstring> items_;
-    COLORREF textColour_;
-    COLORREF background_;
-    HFONT font_;
     HWND hwnd_;
     WNDPROC original_ = nullptr;
     int id_;

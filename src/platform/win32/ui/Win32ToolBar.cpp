@@ -19,7 +19,7 @@ Win32ToolButton::Win32ToolButton(Win32Form& form, HWND bar, const ui::ToolButton
     registerClass(L"TToolButton");
     createWindow(L"TToolButton", 0, WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
-                 params.hint.c_str());
+                 params.hint.empty() ? params.name.c_str() : params.hint.c_str());
     if (!spec_.hint.empty()) {
         TTTOOLINFOW info = toolInfo();
         toolAdded_ = SendMessageW(form_.tooltip(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;

@@ -127,6 +127,7 @@ void TForm1::confirmAndClose() {
 void TForm1::Power() {
     if (!app_.platform.ui.ask(ui::QuestionKind::Information, ShutdownQuestion))
         return;
+    app_.storePlayerResume();
     app_.saveLastPlaylist();
     app_.Settings.release();
     Pusk(true);
@@ -168,6 +169,7 @@ void TForm1::N1Click() { app_.settingsWindow().show(); }
 void TForm1::N4Click() { app_.aboutWindow().showModal(); }
 
 void TForm1::FormClose() {
+    app_.storePlayerResume(); // while the engine still knows the position
     app_.closeMediaEngine();
     app_.saveLastPlaylist();
     app_.Settings.release();

@@ -11,6 +11,11 @@ void storePlayerResume(SettingsStore& settings, const PlayerResume& state) {
     }
 }
 
+void forgetPlayerEntry(SettingsStore& settings) {
+    settings.deleteValue(setting::PlayerIndex);
+    settings.deleteValue(setting::PlayerPosition);
+}
+
 PlayerResume readPlayerResume(SettingsStore& settings, int entries) {
     PlayerResume state;
     if (const auto random = settings.readDword(setting::PlayerRandom); random && *random <= 1)

@@ -15,6 +15,8 @@ struct PlayerResume {
 
 // Writes what is given and leaves the other values as they are.
 void storePlayerResume(SettingsStore& settings, const PlayerResume& state);
+// Removes the stored entry and position, so that the next run has nothing to take up.
+void forgetPlayerEntry(SettingsStore& settings);
 // Reads the values back for a playlist of `entries` entries. A value that is missing, not a
 // REG_DWORD or out of range (an index past the list, a switch other than 0 or 1) comes back
 // empty, and so does a position without a usable index; nothing is reported.

@@ -156,13 +156,17 @@ void TForm8::storeResume() {
         return;
     PlayerResume state;
     state.randomOrder = randomOrder();
+    // An empty list leaves Last.m3u as it was, and with it the entry stored for that list.
     const int index = playlist->CurrentIndex;
-    if (index >= 0 && index < playlist->count()) {
+    const bool started = playlist->TrackLoaded || resumeAtMs_;
+    if (!playlist->empty() && started && index >= 0 && index < playlist->count()) {
         state.index = index;
         auto& player = engine();
         state.positionMs = playlist->TrackLoaded && player.isOpen() ? player.position() : resumeAtMs_.value_or(0);
     }
     storePlayerResume(app_.Settings, state);
+    if (!playlist->empty() && !state.index)
+        forgetPlayerEntry(app_.Settings); // nothing was played from this list
 }
 
 void TForm8::resume() {

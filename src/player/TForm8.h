@@ -65,8 +65,10 @@ class TForm8 {
 
     void closeMediaEngine();
     void saveLastPlaylist();
-    // At exit: the current entry, its position and "Случайно" into the settings, for the next
-    // run. Nothing when the player was not shown in this run; no entry for an empty list.
+    // At exit: "Случайно" and, when a track was started (or is still waiting to resume), the
+    // current entry and its position into the settings, for the next run; a list from which
+    // nothing was played removes the stored entry. Nothing when the player was not shown in
+    // this run; an empty list keeps the stored entry, as it keeps Last.m3u.
     void storeResume();
     // After the first showing has read "Last.m3u": selects the stored entry and makes it current,
     // sets "Случайно" as it was; the play plate or the play/pause key then starts that entry at

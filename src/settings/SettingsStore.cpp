@@ -50,4 +50,6 @@ std::optional<std::uint32_t> SettingsStore::readDword(const std::wstring& name) 
 
 void SettingsStore::writeDword(const std::wstring& name, std::uint32_t value) { current().writeDword(name, value); }
 
+void SettingsStore::deleteValue(const std::wstring& name) { current().deleteValue(name); }
+
 } // namespace vx

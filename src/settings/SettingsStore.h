@@ -31,6 +31,7 @@ class SettingsStore {
     // Optional numbers: nothing when missing or not a REG_DWORD (no error, unlike readBool).
     std::optional<std::uint32_t> readDword(const std::wstring& name);
     void writeDword(const std::wstring& name, std::uint32_t value);
+    void deleteValue(const std::wstring& name);
 
   private:
     RegistryObject& current();

@@ -243,7 +243,10 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         EXPECT_FALSE(app.Form8->resumePending());
         EXPECT_FALSE(m.ui.keys.claimed());
         EXPECT_TRUE(m.ui.errors.empty());
+        exit(m, app); // nothing played from this list: no entry to take up next time
     }
+    EXPECT_EQ(registry[key].count(L"PlayerIndex") + registry[key].count(L"PlayerPosition"), 0u);
+    EXPECT_EQ(registry[key][L"PlayerRandom"].data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
     registry[key][L"PlayerIndex"] = regvalue::encodeDword(1);
     registry[key][L"PlayerPosition"] = regvalue::encodeString(L"5000");
     registry[key][L"PlayerRandom"] = regvalue::encodeString(L"1");

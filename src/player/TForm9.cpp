@@ -1,5 +1,6 @@
 #include "player/TForm9.h"
 #include "app/Application.h"
+#include "platform/ui/Guard.h"
 #include "player/FolderImport.h"
 #include "player/TForm8.h"
 
@@ -59,8 +60,6 @@ void TForm9::importSelected() {
     if (!AddMode)
         list.clear();
     const bool subfolders = CheckBox1->checked();
-    if (app_.Settings.isOpen())
-        app_.Settings.writeDword(setting::ImportSubfolders, subfolders ? 1 : 0);
     FoundMedia found;
     if (subfolders) {
         const auto busy = app_.platform.ui.beginBusy();
@@ -71,6 +70,10 @@ void TForm9::importSelected() {
     }
     // A walk stopped with Escape still adds what it had found.
     list.addMany(found.titles, found.paths);
+    // A settings key that cannot be written is reported and costs neither the import nor the play.
+    if (app_.Settings.isOpen())
+        ui::guarded(app_.platform.ui,
+                    [&] { app_.Settings.writeDword(setting::ImportSubfolders, subfolders ? 1 : 0); });
     if (!AddMode && !list.empty())
         player.PlayN(0);
 }

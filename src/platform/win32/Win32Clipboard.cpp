@@ -1,4 +1,5 @@
 #include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Handles.h"
 #include <windows.h>
 #include <cstring>
 #include <memory>
@@ -13,13 +14,13 @@ struct GlobalDeleter {
 };
 using UniqueGlobal = std::unique_ptr<void, GlobalDeleter>;
 
-// The clipboard, open for this thread until the scope ends.
+// The clipboard, open for `owner` until the scope ends.
 class OpenClipboardScope {
   public:
-    OpenClipboardScope() {
+    explicit OpenClipboardScope(HWND owner) {
         // Another program may hold it for a moment (a clipboard viewer reading it): try a few times.
         for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
-            open_ = OpenClipboard(nullptr) != 0;
+            open_ = OpenClipboard(owner) != 0;
             if (!open_)
                 Sleep(20);
         }
@@ -47,7 +48,14 @@ bool putDibOnClipboard(const std::vector<std::uint8_t>& packedDib) {
         return false;
     std::memcpy(bytes, packedDib.data(), packedDib.size());
     GlobalUnlock(memory.get());
-    const OpenClipboardScope clipboard;
+    // Opened without a window, the clipboard would get no owner from EmptyClipboard, and
+    // Windows then refuses SetClipboardData: a message-only window of this thread owns it. The
+    // data stays on the clipboard after that window is gone.
+    const UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                             GetModuleHandleW(nullptr), nullptr));
+    if (!owner)
+        return false;
+    const OpenClipboardScope clipboard(owner.get());
     if (!clipboard || !EmptyClipboard())
         return false;
     if (!SetClipboardData(CF_DIB, memory.get()))

@@ -206,8 +206,9 @@ void TForm8::PlayN(int N, std::uint32_t fromMs) {
     player.setFileName(paths::fileNameOf(path));
     player.open();
     if (fromMs > 0 && fromMs < player.length())
-        player.seek(fromMs);
-    player.play();
+        player.playFrom(fromMs);
+    else
+        player.play();
     playlist->TrackLoaded = true;
     playlist->CurrentIndex = N;
     Label1->setText(timeText(player.length()));

@@ -1,7 +1,9 @@
 // Folder import figures under Wine: the media files of a folder of 10,000 media files and
 // 10,000 other files found and put into both list boxes in replace mode, beside a plain
-// enumeration of the same folder.
-//   import_bench RUNS  ->  "import_ms list_ms entries" (medians)
+// enumeration of the same folder; then the import with subfolders of a tree of 1,000 folders
+// holding 10 media files each, beside a plain recursive enumeration of the same tree.
+//   import_bench RUNS  ->  "import_ms list_ms entries"
+//                          "tree_ms walk_ms entries" (medians)
 #include "PlayerLists.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32System.h"
@@ -31,6 +33,34 @@ void makeFolder(const std::wstring& folder) {
             if (h != INVALID_HANDLE_VALUE)
                 CloseHandle(h);
         }
+}
+
+// 100 folders of 9 subfolders each, 1,000 folders in all, each with 10 ".mp3" files.
+void makeTree(const std::wstring& root) {
+    auto fill = [](const std::wstring& folder) {
+        CreateDirectoryW(folder.c_str(), nullptr);
+        for (int i = 0; i < 10; ++i) {
+            const std::wstring name = folder + L"\\Track " + std::to_wstring(i) + L".mp3";
+            HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+            if (h != INVALID_HANDLE_VALUE)
+                CloseHandle(h);
+        }
+    };
+    CreateDirectoryW(root.c_str(), nullptr);
+    for (int a = 0; a < 100; ++a) {
+        const std::wstring top = root + L"\\Album " + std::to_wstring(a);
+        fill(top);
+        for (int b = 0; b < 9; ++b)
+            fill(top + L"\\CD " + std::to_wstring(b));
+    }
+}
+
+// The baseline: every folder of the tree enumerated once, nothing kept but a count.
+int walkPlain(vx::win32::Win32Files& files, const std::wstring& folder) {
+    int count = 0;
+    for (const auto& entry : files.list(folder))
+        count += entry.directory ? walkPlain(files, folder + L"\\" + entry.name) : 1;
+    return count;
 }
 
 } // namespace
@@ -70,5 +100,27 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     std::printf("%.1f %.1f %d\n", median(import), median(list), playlist.count());
+
+    const std::wstring tree = std::wstring(temp) + L"vx_bench_tree";
+    makeTree(tree);
+    std::vector<double> walk, treeImport;
+    for (int r = 0; r < runs; ++r) {
+        double t0 = nowMs();
+        const int plainCount = walkPlain(files, tree);
+        double t1 = nowMs();
+        playlist.clear();
+        auto busy = toolkit.beginBusy();
+        auto found = vx::findMediaTree(files, tree, [&busy] { return busy->cancelRequested(); });
+        playlist.addMany(found.titles, found.paths);
+        busy.reset();
+        double t2 = nowMs();
+        walk.push_back(t1 - t0);
+        treeImport.push_back(t2 - t1);
+        if (plainCount != 10000 || playlist.count() != 10000) {
+            std::fprintf(stderr, "wrong tree count %d %d\n", plainCount, playlist.count());
+            return 1;
+        }
+    }
+    std::printf("%.1f %.1f %d\n", median(treeImport), median(walk), playlist.count());
     return 0;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The screenshot's cost on one display in one run: Vextral's capture and write of the whole
-# screen, a naive per-pixel GetPixel copy of the same screen, and ImageMagick's
-# `import -window root` to a BMP file.
+# screen (as BMP and as PNG), a naive per-pixel GetPixel copy of the same screen, and
+# ImageMagick's `import -window root` to a BMP file.
 #
 # The naive copy takes about two minutes on a 1024 x 768 screen under Wine, so by default it
 # reads VX_BENCH_NAIVE_COLUMNS columns (32) and the time is scaled to the whole width; set it to
@@ -21,6 +21,7 @@ cp "$VX_BUILD/win/bench/shot_timer.exe" "$work/"
 
 out=$(wine 'C:\bench\shot_timer.exe' "$runs" 'C:\bench' "$([ "$columns" = 0 ] && echo 100000 || echo "$columns")" | tr -d '\r')
 vx_ms=$(awk '$1 == "vextral" {print $2}' <<<"$out")
+png_ms=$(awk '$1 == "png" {print $2}' <<<"$out")
 read -r naive_ms naive_cols width < <(awk '$1 == "naive" {print $2, $3, $4}' <<<"$out")
 naive_full=$(awk -v t="$naive_ms" 'BEGIN{printf "%.0f", t}')
 
@@ -38,4 +39,5 @@ note=""
 header
 row "screenshot vs per-pixel copy (ms)" "$vx_ms" "$naive_full" "$(speedup "$vx_ms" "$naive_full")x" ">= 100x faster"
 row "screenshot vs import (ms)" "$vx_ms" "$import_ms" "$(speedup "$vx_ms" "$import_ms")x" ">= 1x (no slower)"
+row "screenshot PNG vs BMP (ms)" "$png_ms" "$vx_ms" "$(ratio "$png_ms" "$vx_ms")" "ratio < 3"
 note "median of $runs runs; per-pixel copy timed once$note"

@@ -2,8 +2,9 @@
 //
 //   shot_timer RUNS FOLDER [NAIVE_COLUMNS]
 //
-// Prints two lines, "vextral MEDIAN_MS" and "naive MS COLUMNS WIDTH": the first is the median
-// of RUNS captures of the whole primary screen written to FOLDER\vextral.bmp; the second reads
+// Prints three lines, "vextral MEDIAN_MS", "png MEDIAN_MS" and "naive MS COLUMNS WIDTH": the
+// first is the median of RUNS captures of the whole primary screen written to
+// FOLDER\vextral.bmp, the second the same written as FOLDER\vextral.png; the third reads
 // the screen with one GetPixel per pixel, column after column, into a memory bitmap and writes
 // it to FOLDER\naive.bmp. With NAIVE_COLUMNS the naive copy stops after that many columns (it
 // takes minutes on a large screen) and its loop's time is scaled to the whole width.
@@ -78,6 +79,13 @@ int wmain(int argc, wchar_t** argv) {
         times.push_back(nowMs() - start);
     }
     std::printf("vextral %.2f\n", bench::median(times));
+    std::vector<double> pngTimes;
+    for (int i = 0; i < runs; ++i) {
+        const double start = nowMs();
+        vx::saveScreenShot(screen, files, folder + L"vextral.png");
+        pngTimes.push_back(nowMs() - start);
+    }
+    std::printf("png %.2f\n", bench::median(pngTimes));
     if (std::getenv("VX_SHOT_PARTS")) {
         double t0 = nowMs();
         auto image = screen.capture();

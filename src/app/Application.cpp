@@ -2,6 +2,7 @@
 #include "app/Paths.h"
 #include "app/TForm1.h"
 #include "app/TForm7.h"
+#include "platform/ui/Guard.h"
 #include "folders/TForm2.h"
 #include "folders/TForm4.h"
 #include "folders/TForm5.h"
@@ -60,6 +61,11 @@ ui::Form& Application::playerWindow() { return Form8->window(); }
 void Application::closeMediaEngine() {
     if (Form8)
         Form8->closeMediaEngine();
+}
+
+void Application::storePlayerResume() {
+    if (Form8)
+        ui::guarded(platform.ui, [this] { Form8->storeResume(); });
 }
 
 void Application::saveLastPlaylist() {

@@ -44,6 +44,8 @@ class Application {
     // Exit steps that belong to the player.
     void closeMediaEngine();
     void saveLastPlaylist();
+    // Keeps where the player stood for the next run; a failure is reported and the exit goes on.
+    void storePlayerResume();
 
     Platform& platform;
     SettingsStore Settings;

@@ -184,6 +184,7 @@ void TForm1::Power() {
     // A failure at any step takes the program back to its running state (Start button hidden,
     // store open, windows shown as before), then reports.
     try {
+        app_.storePlayerResume();
         app_.saveLastPlaylist();
         app_.Settings.release();
         Pusk(true);
@@ -245,6 +246,7 @@ void TForm1::FormClose() {
         return false;
     };
     closeAll(run);
+    run([this] { app_.storePlayerResume(); }); // while the engine still knows the position
     run([this] { app_.closeMediaEngine(); });
     run([this] { app_.saveLastPlaylist(); });
     app_.Settings.release();

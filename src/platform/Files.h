@@ -8,6 +8,8 @@ namespace vx::platform {
 struct DirEntry {
     std::wstring name;
     bool directory = false;
+    bool reparsePoint = false; // a junction or symbolic link: may lead back up the tree
+    bool hiddenSystem = false; // hidden and system both, as the system's own folders are
 };
 
 // Plain file input and output. Failures raise vx::IoError (or vx::CannotCreateFile).

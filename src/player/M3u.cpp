@@ -150,11 +150,12 @@ Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlis
         table[b] = one[0];
     }
     return parseLines(raw, playlistName, [&table](std::string_view v) {
-        // Reserved and appended rather than sized and overwritten: no pass that zeroes the text.
-        std::wstring out;
-        out.reserve(v.size());
+        // Sized, then written through a pointer: a short zeroing pass costs less than a capacity
+        // check for every character.
+        std::wstring out(v.size(), L'\0');
+        wchar_t* to = out.data();
         for (char c : v)
-            out.push_back(table[static_cast<unsigned char>(c)]);
+            *to++ = table[static_cast<unsigned char>(c)];
         return out;
     });
 }

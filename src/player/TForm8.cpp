@@ -4,6 +4,7 @@
 #include "app/TForm1.h"
 #include "player/FolderImport.h"
 #include "player/M3u.h"
+#include "player/PlayerResume.h"
 #include "player/MediaEngine.h"
 #include "player/RandomChoice.h"
 #include "player/SkinStrip.h"
@@ -133,7 +134,50 @@ void TForm8::FormCreate() {
     playlist->findLastList();
 }
 
-void TForm8::FormShow() { playlist->loadLast(); }
+void TForm8::FormShow() {
+    const bool first = !playlist->ShownOnce;
+    playlist->loadLast();
+    if (first)
+        restoreResume();
+}
+
+void TForm8::restoreResume() {
+    const MediaKeysClaim claim(*this);
+    if (!app_.Settings.isOpen())
+        return;
+    const PlayerResume stored = readPlayerResume(app_.Settings, playlist->count());
+    if (stored.randomOrder)
+        PopupMenu1->setChecked(N5, *stored.randomOrder);
+    if (!stored.index)
+        return;
+    playlist->CurrentIndex = *stored.index;
+    ListBox1->setSelectedIndex(*stored.index);
+    resumeAtMs_ = stored.positionMs.value_or(0);
+}
+
+void TForm8::storeResume() {
+    if (!playlist->ShownOnce || !app_.Settings.isOpen())
+        return;
+    PlayerResume state;
+    state.randomOrder = randomOrder();
+    // An empty list leaves Last.m3u as it was, and with it the entry stored for that list.
+    const int index = playlist->CurrentIndex;
+    const bool started = playlist->TrackLoaded || resumeAtMs_;
+    if (!playlist->empty() && started && index >= 0 && index < playlist->count()) {
+        state.index = index;
+        auto& player = engine();
+        state.positionMs = playlist->TrackLoaded && player.isOpen() ? player.position() : resumeAtMs_.value_or(0);
+    }
+    storePlayerResume(app_.Settings, state);
+    if (!playlist->empty() && !state.index)
+        forgetPlayerEntry(app_.Settings); // nothing was played from this list
+}
+
+void TForm8::resume() {
+    const std::uint32_t at = resumeAtMs_.value_or(0);
+    resumeAtMs_.reset();
+    PlayN(playlist->CurrentIndex, at);
+}
 
 void TForm8::FormClose() {
     app_.flags.PlayerShown = false;
@@ -148,15 +192,16 @@ void TForm8::closeMediaEngine() {
 }
 
 void TForm8::claimMediaKeys() {
-    app_.platform.ui.mediaKeys().setClaimed(playlist->TrackLoaded && engine().started());
+    app_.platform.ui.mediaKeys().setClaimed((playlist->TrackLoaded && engine().started()) || resumeAtMs_);
 }
 
 void TForm8::saveLastPlaylist() { playlist->saveLast(); }
 
-void TForm8::PlayN(int N) {
+void TForm8::PlayN(int N, std::uint32_t fromMs) {
     const MediaKeysClaim claim(*this);
     if (N < 0 || N >= playlist->count())
         return;
+    resumeAtMs_.reset(); // a track chosen in any way ends the wait to resume
     auto& player = engine();
     player.close();
     const std::wstring path = playlist->path(N);
@@ -164,7 +209,10 @@ void TForm8::PlayN(int N) {
     app_.platform.files.setCurrentDirectory(currentFolderOf(path));
     player.setFileName(paths::fileNameOf(path));
     player.open();
-    player.play();
+    if (fromMs > 0 && fromMs < player.length())
+        player.playFrom(fromMs);
+    else
+        player.play();
     playlist->TrackLoaded = true;
     playlist->CurrentIndex = N;
     Label1->setText(timeText(player.length()));
@@ -315,6 +363,10 @@ void TForm8::Image1MouseDown(ui::MouseShift shift, int x, int /*y*/) {
         PopupMenu1->popupAt(r.left + r.width, r.top);
         return;
     }
+    if (!playlist->TrackLoaded && resumeAtMs_ && x >= 25 && x <= 47) {
+        resume();
+        return;
+    }
     if (!playlist->TrackLoaded || x < 0)
         return;
     auto& player = engine();
@@ -338,6 +390,10 @@ void TForm8::stopPlate() {
 
 bool TForm8::MediaKeyDown(ui::MediaKey key) {
     const MediaKeysClaim claim(*this);
+    if (!playlist->TrackLoaded && resumeAtMs_ && key == ui::MediaKey::PlayPause) {
+        resume();
+        return true;
+    }
     if (!playlist->TrackLoaded)
         return false;
     auto& player = engine();

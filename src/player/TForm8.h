@@ -28,8 +28,9 @@ class TForm8 {
     ui::Form& window() { return *window_; }
 
     // Plays entry N: closes the engine, selects the entry, makes its folder current, opens the
-    // file by its bare name and plays it. An index that names no entry does nothing.
-    void PlayN(int N);
+    // file by its bare name and plays it, from `fromMs` when that lies within the track. An index
+    // that names no entry does nothing.
+    void PlayN(int N, std::uint32_t fromMs = 0);
     void N3Click(); // "Открыть файл"
     void N6Click(); // "Добавить файл"
     void N4Click(); // "Сохранить"
@@ -65,6 +66,16 @@ class TForm8 {
 
     void closeMediaEngine();
     void saveLastPlaylist();
+    // At exit: "Случайно" and, when a track was started (or is still waiting to resume), the
+    // current entry and its position into the settings, for the next run; a list from which
+    // nothing was played removes the stored entry. Nothing when the player was not shown in
+    // this run; an empty list keeps the stored entry, as it keeps Last.m3u.
+    void storeResume();
+    // After the first showing has read "Last.m3u": selects the stored entry and makes it current,
+    // sets "Случайно" as it was; the play plate or the play/pause key then starts that entry at
+    // the stored position. Nothing plays by itself.
+    void restoreResume();
+    bool resumePending() const { return resumeAtMs_.has_value(); }
     MediaEngine& engine();
 
     ui::Image* Image1 = nullptr;
@@ -91,8 +102,11 @@ class TForm8 {
     void nextPlate(ui::MouseShift shift);
     void importFolder(bool append);
     void stopPlate();
+    void resume();
 
     Application& app_;
+    // The position the stored entry resumes at, until a track is started.
+    std::optional<std::uint32_t> resumeAtMs_;
     std::unique_ptr<ui::Form> window_;
 };
 

@@ -1,5 +1,6 @@
 #include "player/TForm9.h"
 #include "app/Application.h"
+#include "platform/ui/Guard.h"
 #include "player/FolderImport.h"
 #include "player/TForm8.h"
 
@@ -10,12 +11,13 @@ TForm9::TForm9(Application& app) : app_(app) {
     params.windowClass = L"TForm9";
     params.caption = L"Vextral";
     params.frame = ui::Frame::Sizeable;
-    params.clientWidth = 209; // outer 225 x 272 with the sizeable frame
-    params.clientHeight = 234;
+    params.clientWidth = 209; // outer 225 x 293 with the sizeable frame
+    params.clientHeight = 234 + SubfolderRowHeight;
     params.left = 279;
     params.top = 145;
     window_ = app.platform.ui.createForm(params);
-    window_->setBounds({279, 145, 225, 272}); // the outer size whatever the frame's thickness
+    // The outer size whatever the frame's thickness; the subfolder row adds to the height.
+    window_->setBounds({279, 145, 225, 272 + SubfolderRowHeight});
 
     ui::ButtonSpec ok;
     ok.id = BitBtn1Id;
@@ -41,6 +43,14 @@ TForm9::TForm9(Application& app) : app_(app) {
     tree.rect = {8, 8, 201, 185};
     tree.indent = 19;
     ShellTreeView1 = &window_->addShellFolderTree(tree);
+
+    ui::CheckBoxSpec subfolders;
+    subfolders.id = CheckBox1Id;
+    subfolders.rect = {8, 237, 201, 17};
+    subfolders.text = L"Включая подпапки";
+    CheckBox1 = &window_->addCheckBox(subfolders);
+    if (app.Settings.isOpen())
+        CheckBox1->setChecked(app.Settings.readDword(setting::ImportSubfolders).value_or(0) == 1);
     window_->onDblClick = [this] { importSelected(); };
 }
 
@@ -48,10 +58,23 @@ void TForm9::importSelected() {
     TForm8& player = *app_.Form8;
     Playlist& list = *player.playlist;
     // The folder is read before the list is cleared: a read that fails keeps the old list.
-    FoundMedia found = findMedia(app_.platform.files, ShellTreeView1->selectedPath());
+    const bool subfolders = CheckBox1->checked();
+    FoundMedia found;
+    if (subfolders) {
+        const auto busy = app_.platform.ui.beginBusy();
+        found = findMediaTree(app_.platform.files, ShellTreeView1->selectedPath(),
+                              [&busy] { return busy->cancelRequested(); });
+    } else {
+        found = findMedia(app_.platform.files, ShellTreeView1->selectedPath());
+    }
+    // A walk stopped with Escape still adds what it had found.
     if (!AddMode)
         list.clear();
     list.addMany(found.titles, found.paths);
+    // A settings key that cannot be written is reported and costs neither the import nor the play.
+    if (app_.Settings.isOpen())
+        ui::guarded(app_.platform.ui,
+                    [&] { app_.Settings.writeDword(setting::ImportSubfolders, subfolders ? 1 : 0); });
     if (!AddMode && !list.empty())
         player.PlayN(0);
 }

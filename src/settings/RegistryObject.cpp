@@ -49,6 +49,18 @@ RegValue encodeString(const std::wstring& text) {
 
 RegValue encodeBool(bool value) { return RegValue{regtype::Dword, {std::uint8_t(value ? 1 : 0), 0, 0, 0}}; }
 
+std::optional<std::uint32_t> decodeDword(const RegValue* value) {
+    if (!value || value->type != regtype::Dword || value->data.size() != 4)
+        return std::nullopt;
+    const auto& d = value->data;
+    return std::uint32_t(d[0]) | std::uint32_t(d[1]) << 8 | std::uint32_t(d[2]) << 16 | std::uint32_t(d[3]) << 24;
+}
+
+RegValue encodeDword(std::uint32_t value) {
+    return RegValue{regtype::Dword,
+                    {std::uint8_t(value), std::uint8_t(value >> 8), std::uint8_t(value >> 16), std::uint8_t(value >> 24)}};
+}
+
 } // namespace regvalue
 
 RegistryObject::RegistryObject(platform::Registry& registry, platform::RegRoot root)
@@ -95,6 +107,18 @@ bool RegistryObject::readBool(const std::wstring& name) {
 
 void RegistryObject::writeBool(const std::wstring& name, bool value) {
     if (!key_ || !key_->set(name, regvalue::encodeBool(value)))
+        throw Error(L"Failed to set data for '" + name + L"'");
+}
+
+std::optional<std::uint32_t> RegistryObject::readDword(const std::wstring& name) {
+    if (!key_)
+        return std::nullopt;
+    auto value = key_->query(name);
+    return regvalue::decodeDword(value ? &*value : nullptr);
+}
+
+void RegistryObject::writeDword(const std::wstring& name, std::uint32_t value) {
+    if (!key_ || !key_->set(name, regvalue::encodeDword(value)))
         throw Error(L"Failed to set data for '" + name + L"'");
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/Registry.h"
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vx {
@@ -21,6 +23,9 @@ class RegistryObject {
     void writeString(const std::wstring& name, const std::wstring& text);
     bool readBool(const std::wstring& name);
     void writeBool(const std::wstring& name, bool value);
+    // A 4-byte REG_DWORD; nothing when the value is missing or of another type or size.
+    std::optional<std::uint32_t> readDword(const std::wstring& name);
+    void writeDword(const std::wstring& name, std::uint32_t value);
     bool deleteValue(const std::wstring& name);
 
   private:
@@ -35,6 +40,8 @@ std::wstring decodeString(const std::wstring& name, const platform::RegValue* va
 bool decodeBool(const std::wstring& name, const platform::RegValue* value);
 platform::RegValue encodeString(const std::wstring& text);
 platform::RegValue encodeBool(bool value);
+std::optional<std::uint32_t> decodeDword(const platform::RegValue* value);
+platform::RegValue encodeDword(std::uint32_t value);
 } // namespace regvalue
 
 } // namespace vx

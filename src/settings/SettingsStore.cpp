@@ -46,4 +46,10 @@ bool SettingsStore::readBool(const std::wstring& name) { return current().readBo
 
 void SettingsStore::writeBool(const std::wstring& name, bool value) { current().writeBool(name, value); }
 
+std::optional<std::uint32_t> SettingsStore::readDword(const std::wstring& name) { return current().readDword(name); }
+
+void SettingsStore::writeDword(const std::wstring& name, std::uint32_t value) { current().writeDword(name, value); }
+
+void SettingsStore::deleteValue(const std::wstring& name) { current().deleteValue(name); }
+
 } // namespace vx

@@ -1,6 +1,8 @@
 #pragma once
 #include "settings/RegistryObject.h"
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vx {
@@ -26,6 +28,10 @@ class SettingsStore {
     void writeString(const std::wstring& name, const std::wstring& text);
     bool readBool(const std::wstring& name);
     void writeBool(const std::wstring& name, bool value);
+    // Optional numbers: nothing when missing or not a REG_DWORD (no error, unlike readBool).
+    std::optional<std::uint32_t> readDword(const std::wstring& name);
+    void writeDword(const std::wstring& name, std::uint32_t value);
+    void deleteValue(const std::wstring& name);
 
   private:
     RegistryObject& current();
@@ -40,6 +46,12 @@ constexpr const wchar_t* AutoRun = L"AutoRun";
 constexpr const wchar_t* CdRom = L"CDROM";
 constexpr const wchar_t* Drive = L"Drive";
 constexpr const wchar_t* LastPath = L"LastPath";
+// Where the player resumes (written at exit, read at its first showing), REG_DWORD each.
+constexpr const wchar_t* PlayerIndex = L"PlayerIndex";
+constexpr const wchar_t* PlayerPosition = L"PlayerPosition"; // milliseconds
+constexpr const wchar_t* PlayerRandom = L"PlayerRandom";
+// Whether the folder import walks the subfolders too, REG_DWORD 0 or 1.
+constexpr const wchar_t* ImportSubfolders = L"ImportSubfolders";
 } // namespace setting
 
 } // namespace vx

@@ -58,4 +58,10 @@ std::vector<std::uint8_t> fileBytes(const platform::Image& image) {
     return out;
 }
 
+std::vector<std::uint8_t> packedDib(const std::vector<std::uint8_t>& bmpFile) {
+    if (bmpFile.size() < std::size_t(FileHeaderSize + InfoHeaderSize))
+        throw Error(L"Invalid bitmap");
+    return {bmpFile.begin() + FileHeaderSize, bmpFile.end()};
+}
+
 } // namespace vx::bmp

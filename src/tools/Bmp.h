@@ -13,5 +13,7 @@ constexpr int InfoHeaderSize = 40;
 // each padded with zeros to a multiple of four bytes. The unused fourth byte of a 32-bit pixel
 // is written as zero.
 std::vector<std::uint8_t> fileBytes(const platform::Image& image);
+// The same bitmap without the file header: the packed form the clipboard takes (CF_DIB).
+std::vector<std::uint8_t> packedDib(const std::vector<std::uint8_t>& bmpFile);
 
 } // namespace vx::bmp

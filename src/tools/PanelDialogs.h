@@ -3,10 +3,10 @@
 
 namespace vx {
 
-// The screenshot save dialog of the tool panel.
+// The screenshot save dialog of the tool panel: BMP first and the default, PNG offered after it.
 inline ui::FileDialogSpec screenshotDialogSpec() {
     ui::FileDialogSpec params;
-    params.filter = L"Bitmaps (*.bmp)|*.bmp";
+    params.filter = L"Bitmaps (*.bmp)|*.bmp|PNG (*.png)|*.png";
     params.defaultExtension = L"bmp";
     params.initialDirectory = L"C:\\";
     params.fileName = L"Ris1";

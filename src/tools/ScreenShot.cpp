@@ -4,10 +4,26 @@
 
 namespace vx {
 
+bool isPngName(const std::wstring& path) {
+    constexpr std::wstring_view Png = L".png";
+    if (path.size() < Png.size())
+        return false;
+    for (std::size_t i = 0; i < Png.size(); ++i) {
+        wchar_t c = path[path.size() - Png.size() + i];
+        if (c >= L'A' && c <= L'Z')
+            c = wchar_t(c - L'A' + L'a');
+        if (c != Png[i])
+            return false;
+    }
+    return true;
+}
+
 void saveScreenShot(platform::Screen& screen, platform::Files& files, const std::wstring& path) {
-    const auto bytes = bmp::fileBytes(screen.capture());
+    const platform::Image image = screen.capture();
+    const auto bmpBytes = bmp::fileBytes(image);
+    screen.copyToClipboard(bmp::packedDib(bmpBytes));
     try {
-        files.writeAll(path, bytes);
+        files.writeAll(path, isPngName(path) ? screen.encodePng(image) : bmpBytes);
     } catch (const FileCreateError&) {
         throw CannotCreateFile(path);
     }

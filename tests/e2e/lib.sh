@@ -97,6 +97,20 @@ show_player() {
     return 1
 }
 
+# Closes the program through the main bar's menu ("Закрыть", then "&Yes") and waits for it to end.
+close_program() {
+    local bar bx by popup mx my
+    bar=$(vx_probe wait TForm1 5000 | clean)
+    read -r bx by _ _ <<<"$bar"
+    click_at $((bx + 12)) $((by + 11)) 3
+    popup=$(vx_probe popup 5000 | clean)
+    read -r mx my _ _ <<<"$popup"
+    click_at $((mx + 30)) $((my + 10))
+    vx_probe box Confirm 5000 >/dev/null
+    vx_probe answer Confirm '&Yes' >/dev/null
+    vx_probe gone TForm1 10000
+}
+
 # Silent 8 kHz mono WAVs of the given seconds.
 make_wav() {
     python3 - "$1" "$2" <<'PY'

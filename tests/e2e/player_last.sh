@@ -8,19 +8,6 @@ source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
 vx_e2e_start
 
-close_program() {
-    local bar bx by popup mx my
-    bar=$(vx_probe wait TForm1 5000 | clean)
-    read -r bx by _ _ <<<"$bar"
-    click_at $((bx + 12)) $((by + 11)) 3
-    popup=$(vx_probe popup 5000 | clean)
-    read -r mx my _ _ <<<"$popup"
-    click_at $((mx + 30)) $((my + 10))
-    vx_probe box Confirm 5000 >/dev/null
-    vx_probe answer Confirm '&Yes' >/dev/null
-    vx_probe gone TForm1 10000
-}
-
 # An extended playlist in Windows-1251 with a title, a drive-rooted and a relative line.
 printf '#EXTM3U\r\n#EXTINF:215,Артист - Песня\r\nD:\\Музыка\\song.mp3\r\n\\Media\\clip.avi\r\n\r\nsub\\tune.wav\r\n' |
     iconv -f UTF-8 -t CP1251 >"$app/Last.m3u"

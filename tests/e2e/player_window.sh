@@ -12,6 +12,11 @@ rm -f "$app"/*.wav "$app/Last.m3u"
 make_wav "$app/a.wav" 3
 make_wav "$app/b.wav" 2
 echo "not media" >"$app/notes.txt"
+# Subfolders, taken only with "Включая подпапки": "Zed" comes after "deep" in name order.
+mkdir -p "$app/Zed" "$app/deep/inner"
+make_wav "$app/Zed/z.wav" 2
+make_wav "$app/deep/d.wav" 2
+make_wav "$app/deep/inner/i.wav" 2
 
 # The display list once entry $1 is selected, waiting up to 10 s for it.
 wait_selected() {
@@ -39,7 +44,8 @@ import -window root "$shots/player_menu.png"
 # The third item, "Открыть папку".
 click_at $((mx + 30)) $((my + 2 * 19 + 9))
 read -r dx dy dw dh <<<"$(vx_probe wait TForm9 5000 | clean)"
-check_eq "import dialog outer size" "225 272" "$dw $dh"
+check_eq "import dialog outer size, with the subfolder row" "225 293" "$dw $dh"
+check_eq "\"Включая подпапки\" is off at a first start" 0 "$(vx_probe checked TForm9 9005 | clean)"
 # The folder tree opens on the desktop with the computer open below it: a double-click on the
 # drive C: opens it, a click on "Vextral" selects the program's folder.
 read -r tx ty tw th <<<"$(vx_probe treeitem TForm9 9001 'c:' | clean)"
@@ -94,5 +100,23 @@ read -r cx cy _ _ <<<"$(vx_probe crect TForm9 9004 | clean)"
 click_at $((cx + 40)) $((cy + 12))
 vx_probe gone TForm9 5000 >/dev/null
 check_eq "cancel added nothing more" 5 "$(vx_probe items TForm8 8003 | clean | wc -l)"
+
+echo "player window: append with subfolders"
+click_at $((sx + 130)) $((sy + 9))
+read -r mx my _ _ <<<"$(vx_probe popup 5000 | clean)"
+click_at $((mx + 30)) $((my + 3 * 19 + 9)) # "Добавить папку"
+vx_probe wait TForm9 5000 >/dev/null
+read -r bx by _ _ <<<"$(vx_probe crect TForm9 9005 | clean)"
+click_at $((bx + 6)) $((by + 8))
+check_eq "the check box ticks" 1 "$(vx_probe checked TForm9 9005 | clean)"
+import -window root "$shots/player_import_subfolders.png"
+read -r ox oy _ _ <<<"$(vx_probe crect TForm9 9003 | clean)"
+click_at $((ox + 40)) $((oy + 12))
+vx_probe gone TForm9 5000 >/dev/null
+sleep 0.5
+check_eq "the folder's files, then deep, deep\\inner and Zed" $'a.wav\nb.wav\nd.wav\ni.wav\nz.wav' \
+    "$(vx_probe items TForm8 8003 | clean | sed -n '5,9p')"
+check_eq "a subfolder's path" 'C:\Vextral\deep\inner\i.wav' "$(vx_probe items TForm8 8004 | clean | sed -n '8p')"
+check_eq "the switch is remembered" "REG_DWORD 0x1" "$(reg_value ImportSubfolders)"
 
 summary

@@ -99,6 +99,22 @@ PY
 )
 check_eq "BMP of 1024 x 768, uncompressed, whole, the panel visible" "BM 1024 768 0 True True True" "$layout"
 
+# The same screen once more under a name ending in ".png": a PNG file that ImageMagick decodes to
+# the BMP's pixels (only a tooltip that came or went between the two may differ).
+xdotool mousemove "$button_x" "$y7" mousedown 3
+vx_probe wait '#32770' 5000 >/dev/null
+xdotool mouseup 3
+rm -f "$WINEPREFIX/drive_c/shot.png"
+vx_probe save 'C:\shot.png' 5000
+vx_probe gone '#32770' 5000
+for _ in $(seq 50); do [ -s "$WINEPREFIX/drive_c/shot.png" ] && break; sleep 0.2; done
+check_eq "a .png name is written as a 1024 x 768 PNG" "PNG 1024 768" \
+    "$(identify -format '%m %w %h' "$WINEPREFIX/drive_c/shot.png" 2>&1)"
+differing=$(compare -metric AE "$WINEPREFIX/drive_c/shot.png" "$shots/tool_panel_capture.png" null: 2>&1 |
+    awk '{print int($1)}')
+check "the PNG holds the BMP's pixels ($differing differ)" test "${differing:-999999}" -lt $((1024 * 768 / 100))
+check "no BMP was written for it" test ! -e "$WINEPREFIX/drive_c/shot.png.bmp"
+
 echo "tool panel: windows it shows and hides"
 for pair in "2:TForm2:3" "5:TForm4:5" "7:TForm8:9"; do
     IFS=: read -r row cls number <<<"$pair"

@@ -363,8 +363,28 @@ class FakeForm : public ui::Form {
     std::vector<std::unique_ptr<FakeShellFolderTree>> shellFolderTrees;
 };
 
+// Asks to stop once it has been asked `cancelAfter` times (never when negative).
+class FakeBusyScope : public ui::BusyScope {
+  public:
+    FakeBusyScope(int& active, int cancelAfter) : active_(active), cancelAfter_(cancelAfter) { ++active_; }
+    ~FakeBusyScope() override { --active_; }
+    bool cancelRequested() override { return cancelAfter_ >= 0 && ++asked_ > cancelAfter_; }
+
+  private:
+    int& active_;
+    int cancelAfter_;
+    int asked_ = 0;
+};
+
 class FakeToolkit : public ui::Toolkit {
   public:
+    int busyScopes = 0;          // busy scopes alive now
+    int busyBegun = 0;           // busy scopes begun in all
+    int cancelBusyAfter = -1;    // the next busy scopes ask to stop after this many looks
+    std::unique_ptr<ui::BusyScope> beginBusy() override {
+        ++busyBegun;
+        return std::make_unique<FakeBusyScope>(busyScopes, cancelBusyAfter);
+    }
     std::vector<FakeForm*> forms; // in creation order
     std::deque<bool> answers;     // answers to the next questions; "&No" when empty
     std::vector<std::pair<ui::QuestionKind, std::wstring>> questions;

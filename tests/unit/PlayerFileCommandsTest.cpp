@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 #include "fakes/FakePlatform.h"
 #include "player/TForm8.h"
+#include "settings/RegistryObject.h"
 #include "tools/TForm3.h"
 #include <gtest/gtest.h>
 
@@ -173,4 +174,92 @@ TEST(PlayerLastList, LoadedAtTheFirstShowingOnlyAndSavedAtExitWhenNotEmpty) {
     m.ui.fire([&] { app.Form1->N5Click(); }); // close the program
     EXPECT_EQ(m.files.text(last), "C:\\c.wav\r\n");
     EXPECT_FALSE(app.Form1->MediaPlayer1.isOpen()) << "the main bar closed the engine";
+}
+
+// Three runs on one registry and one program folder: the first plays c.wav, turns "Случайно" on
+// and exits at 42 s; the next runs show the player and find what the registry then holds.
+TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAsked) {
+    const std::wstring last = L"C:\\Programs\\Vextral\\Last.m3u";
+    fakes::FakeRegistry::KeyId key{platform::RegRoot::CurrentUser, SettingsStore::KeyPath};
+    std::map<fakes::FakeRegistry::KeyId, fakes::FakeRegistry::Values> registry;
+    auto run = [&](fakes::FakeMachine& m) -> Application& {
+        m.registry.keys = registry;
+        m.files.files[last] = fakes::FakeFiles::bytes("C:\\M\\a.wav\r\nC:\\M\\b.wav\r\nC:\\M\\c.wav\r\n");
+        for (const wchar_t* name : {L"a.wav", L"b.wav", L"c.wav"})
+            m.mci.lengths[name] = 60000;
+        auto& app = m.start();
+        app.playerWindow().show();
+        return app;
+    };
+    auto exit = [&](fakes::FakeMachine& m, Application& app) {
+        m.ui.answers.push_back(true);
+        m.ui.fire([&] { app.Form1->N5Click(); });
+        registry = m.registry.keys;
+    };
+    ui::MouseShift left;
+    left.left = true;
+    {
+        fakes::FakeMachine m;
+        auto& app = run(m);
+        EXPECT_EQ(app.Form8->playlist->CurrentIndex, 0) << "a first start looks as before";
+        EXPECT_FALSE(app.Form8->resumePending());
+        m.ui.fire([&] { app.Form8->PlayN(2); });
+        m.mci.device(app.Form1->MediaPlayer1.deviceId())->position = 42000;
+        m.ui.fire([&] { app.Form8->N5Click(); });
+        exit(m, app);
+    }
+    EXPECT_EQ(registry[key][L"PlayerIndex"].data, (std::vector<std::uint8_t>{2, 0, 0, 0}));
+    EXPECT_EQ(registry[key][L"PlayerPosition"].data, (std::vector<std::uint8_t>{0x10, 0xA4, 0, 0}));
+    EXPECT_EQ(registry[key][L"PlayerRandom"].data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+    {
+        fakes::FakeMachine m;
+        auto& app = run(m);
+        auto& player = *app.Form8;
+        EXPECT_EQ(player.playlist->CurrentIndex, 2);
+        EXPECT_EQ(player.ListBox1->selectedIndex(), 2);
+        EXPECT_TRUE(player.randomOrder());
+        EXPECT_TRUE(m.mci.sent.empty()) << "nothing plays by itself";
+        EXPECT_TRUE(m.ui.keys.claimed()) << "the play/pause key can start it";
+        m.ui.fire([&] { player.Image1MouseDown(left, 10, 5); }); // the previous plate waits too
+        EXPECT_TRUE(m.mci.sent.empty());
+        m.ui.fire([&] { player.Image1MouseDown(left, 30, 5); }); // the play plate
+        auto* device = m.mci.device(app.Form1->MediaPlayer1.deviceId());
+        ASSERT_NE(device, nullptr);
+        EXPECT_EQ(device->element, L"c.wav");
+        EXPECT_EQ(device->position, 42000u);
+        EXPECT_EQ(device->mode, platform::mci::ModePlay);
+        EXPECT_FALSE(player.resumePending());
+        exit(m, app);
+    }
+    // Out of range or of the wrong type: ignored one by one, without a message.
+    registry[key][L"PlayerIndex"] = regvalue::encodeDword(3);
+    registry[key][L"PlayerRandom"] = regvalue::encodeDword(2);
+    {
+        fakes::FakeMachine m;
+        auto& app = run(m);
+        EXPECT_EQ(app.Form8->playlist->CurrentIndex, 0);
+        EXPECT_EQ(app.Form8->ListBox1->selectedIndex(), -1);
+        EXPECT_FALSE(app.Form8->randomOrder());
+        EXPECT_FALSE(app.Form8->resumePending());
+        EXPECT_FALSE(m.ui.keys.claimed());
+        EXPECT_TRUE(m.ui.errors.empty());
+        exit(m, app); // nothing played from this list: no entry to take up next time
+    }
+    EXPECT_EQ(registry[key].count(L"PlayerIndex") + registry[key].count(L"PlayerPosition"), 0u);
+    EXPECT_EQ(registry[key][L"PlayerRandom"].data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
+    registry[key][L"PlayerIndex"] = regvalue::encodeDword(1);
+    registry[key][L"PlayerPosition"] = regvalue::encodeString(L"5000");
+    registry[key][L"PlayerRandom"] = regvalue::encodeString(L"1");
+    for (const auto& position : {regvalue::encodeString(L"5000"), regvalue::encodeDword(60000)}) {
+        registry[key][L"PlayerPosition"] = position; // a text, then the track's very end
+        fakes::FakeMachine m;
+        auto& app = run(m);
+        EXPECT_FALSE(app.Form8->randomOrder());
+        EXPECT_TRUE(app.Form8->MediaKeyDown(ui::MediaKey::PlayPause));
+        auto* device = m.mci.device(app.Form1->MediaPlayer1.deviceId());
+        ASSERT_NE(device, nullptr);
+        EXPECT_EQ(device->element, L"b.wav");
+        EXPECT_EQ(device->position, 0u) << "from the start";
+        EXPECT_TRUE(m.ui.errors.empty());
+    }
 }

@@ -376,8 +376,50 @@ TEST_F(FolderImportDialog, TreeStandsAboveTheButtonsAndTabsLast) {
     EXPECT_EQ(tree().params.rect, (Rect{8, 8, 201, 185}));
     EXPECT_EQ(tree().params.indent, 19);
     EXPECT_EQ(form().buttons.size(), 2u);
+    EXPECT_EQ(form().buttons[0]->params.rect, (Rect{8, 208, 89, 25}));
     EXPECT_TRUE(form().directoryListBoxes.empty() && form().driveComboBoxes.empty());
-    EXPECT_EQ(form().bounds(), (Rect{279, 145, 225, 272}));
+    // The subfolder switch is a row of its own under the buttons, off until the user sets it.
+    ASSERT_EQ(form().checkBoxes.size(), 1u);
+    const auto& box = *form().checkBoxes[0];
+    EXPECT_EQ(box.params.text, L"Включая подпапки");
+    EXPECT_GE(box.params.rect.top, 208 + 25);
+    EXPECT_EQ(box.params.rect.top + box.params.rect.height, 234 + TForm9::SubfolderRowHeight - 1);
+    EXPECT_FALSE(box.checked());
+    EXPECT_EQ(form().bounds(), (Rect{279, 145, 225, 272 + TForm9::SubfolderRowHeight}));
+}
+
+TEST_F(FolderImportDialog, SubfoldersDepthFirstInNameOrderPastLinksAndSystemFoldersUntilEscape) {
+    // Folder names differ in case, so a plain code order would put "Sub" before "b".
+    auto& songs = m.files.folders[L"D:\\Songs"];
+    songs.push_back({L"b", true});
+    songs.push_back({L"Loop", true, true});          // a junction back to D:\Songs
+    songs.push_back({L"Папка", true});
+    songs.push_back({L"System", true, false, true}); // hidden and system
+    m.files.folders[L"D:\\Songs\\Album.mp3"] = {{L"a1.mp3"}};
+    m.files.folders[L"D:\\Songs\\b"] = {{L"Inner", true}, {L"b1.wav"}};
+    m.files.folders[L"D:\\Songs\\b\\Inner"] = {{L"i.mid"}};
+    m.files.folders[L"D:\\Songs\\Loop"] = m.files.folders[L"D:\\Songs"];
+    m.files.folders[L"D:\\Songs\\System"] = {{L"sys.mp3"}};
+    m.files.folders[L"D:\\Songs\\Папка"] = {{L"п.wav"}};
+    open(L"Открыть папку");
+    form().checkBoxes[0]->setChecked(true);
+    tree().select(L"D:\\Songs");
+    ok();
+    EXPECT_EQ(shown(), (Items{L"song.mp3", L"Album.mp3", L"clip.avi", L"a1.mp3", L"b1.wav", L"i.mid", L"deep.mp3",
+                              L"п.wav"}));
+    EXPECT_EQ(list().path(5), L"D:\\Songs\\b\\Inner\\i.mid");
+    EXPECT_EQ(playing(), L"song.mp3");
+    EXPECT_EQ(m.ui.busyBegun, 1);
+    EXPECT_EQ(m.ui.busyScopes, 0) << "the busy cursor goes when the walk ends";
+    const fakes::FakeRegistry::KeyId key{platform::RegRoot::CurrentUser, L"SOFTWARE\\Vextral"};
+    EXPECT_EQ(m.registry.keys[key][L"ImportSubfolders"].data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+
+    // Escape before the third folder: the two folders read so far stay in the list.
+    m.ui.cancelBusyAfter = 2;
+    open(L"Открыть папку");
+    ok();
+    EXPECT_EQ(shown(), (Items{L"song.mp3", L"Album.mp3", L"clip.avi", L"a1.mp3"}));
+    EXPECT_TRUE(m.ui.errors.empty());
 }
 
 TEST_F(FolderImportDialog, OkReplacesWithTheSelectedFolderAndPlaysTheFirst) {

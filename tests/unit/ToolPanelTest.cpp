@@ -2,6 +2,7 @@
 #include "fakes/FakePlatform.h"
 #include "player/Playlist.h"
 #include "player/TForm8.h"
+#include "tools/Bmp.h"
 #include "tools/TForm3.h"
 #include <gtest/gtest.h>
 
@@ -216,7 +217,7 @@ TEST_F(ToolPanel, ScreenshotAsksForTheFileWritesItOrReportsIt) {
     EXPECT_EQ(m.ui.fileDialogs[0].second.fileName, L"Ris1");
     EXPECT_EQ(m.ui.fileDialogs[0].second.defaultExtension, L"bmp");
     EXPECT_EQ(m.ui.fileDialogs[0].second.initialDirectory, L"C:\\");
-    EXPECT_EQ(m.ui.fileDialogs[0].second.filter, L"Bitmaps (*.bmp)|*.bmp");
+    EXPECT_EQ(m.ui.fileDialogs[0].second.filter, L"Bitmaps (*.bmp)|*.bmp|PNG (*.png)|*.png");
     EXPECT_EQ(m.screen.captures, 0) << "cancelling captures nothing";
     EXPECT_TRUE(m.files.files.count(L"C:\\Ris1.bmp") == 0);
 
@@ -230,6 +231,19 @@ TEST_F(ToolPanel, ScreenshotAsksForTheFileWritesItOrReportsIt) {
     EXPECT_EQ(waitsBeforeCapture, 1) << "the windows under the dialog repaint before the capture";
     ASSERT_TRUE(m.files.exists(L"C:\\Ris1.bmp"));
     EXPECT_EQ(m.files.text(L"C:\\Ris1.bmp").substr(0, 2), "BM");
+    EXPECT_EQ(m.screen.clipboard, bmp::packedDib(m.files.files.at(L"C:\\Ris1.bmp")))
+        << "the clipboard holds the same bitmap without the file header";
+
+    // Only a name ending in ".png", in any case, is written as PNG; ".png.bmp" or a bare "png"
+    // stays BMP. A clipboard held by another program does not stop the file.
+    m.screen.clipboardFree = false;
+    const std::pair<const wchar_t*, const char*> names[] = {
+        {L"C:\\a.PnG", "\x89P"}, {L"C:\\b.png.bmp", "BM"}, {L"C:\\cpng", "BM"}, {L"C:\\d.png", "\x89P"}};
+    for (const auto& [name, magic] : names) {
+        m.ui.fileAnswers = {name};
+        m.ui.press(button(7), MouseButton::Right);
+        EXPECT_EQ(m.files.text(name).substr(0, 2), magic) << name;
+    }
 
     m.files.unwritable.insert(L"X:\\no\\shot.bmp");
     m.ui.fileAnswers = {L"X:\\no\\shot.bmp"};

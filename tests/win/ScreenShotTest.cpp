@@ -3,9 +3,11 @@
 #include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32SystemActions.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/ShellHandles.h"
 #include "tools/ScreenShot.h"
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <wincodec.h>
 
 using namespace vx;
 
@@ -80,6 +82,59 @@ Bmp readBmp(const std::wstring& path) {
     return b;
 }
 
+// A PNG file decoded by the system's codec into 24-bit rows from the top; width 0 when it is no PNG.
+struct Decoded {
+    UINT width = 0, height = 0;
+    std::vector<BYTE> bgr;
+    COLORREF at(int x, int y) const {
+        const BYTE* p = &bgr[(std::size_t(y) * width + std::size_t(x)) * 3];
+        return RGB(p[2], p[1], p[0]);
+    }
+};
+
+Decoded decodePng(const std::wstring& path) {
+    Decoded d;
+    const win32::ComApartment com;
+    win32::ComRef<IWICImagingFactory> factory;
+    win32::ComRef<IWICBitmapDecoder> decoder;
+    win32::ComRef<IWICBitmapFrameDecode> frame;
+    win32::ComRef<IWICFormatConverter> converter;
+    GUID container{};
+    if (FAILED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_IWICImagingFactory,
+                                factory.putVoid())) ||
+        FAILED(factory->CreateDecoderFromFilename(path.c_str(), nullptr, GENERIC_READ, WICDecodeMetadataCacheOnDemand,
+                                                  decoder.put())) ||
+        FAILED(decoder->GetContainerFormat(&container)) || container != GUID_ContainerFormatPng ||
+        FAILED(decoder->GetFrame(0, frame.put())) || FAILED(factory->CreateFormatConverter(converter.put())) ||
+        FAILED(converter->Initialize(frame.get(), GUID_WICPixelFormat24bppBGR, WICBitmapDitherTypeNone, nullptr, 0,
+                                     WICBitmapPaletteTypeCustom)) ||
+        FAILED(converter->GetSize(&d.width, &d.height)))
+        return {};
+    d.bgr.resize(std::size_t(d.width) * d.height * 3);
+    if (FAILED(converter->CopyPixels(nullptr, d.width * 3, UINT(d.bgr.size()), d.bgr.data())))
+        return {};
+    return d;
+}
+
+// The clipboard's CF_DIB as a BMP file's bytes, so readBmp can read it.
+Bmp clipboardBitmap() {
+    Bmp b;
+    if (!OpenClipboard(nullptr))
+        return b;
+    if (HANDLE data = GetClipboardData(CF_DIB)) {
+        const auto* bytes = static_cast<const std::uint8_t*>(GlobalLock(data));
+        const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(bytes);
+        b.width = header->biWidth;
+        b.height = header->biHeight;
+        b.bits = header->biBitCount;
+        b.bytes.assign(14, 0);
+        b.bytes.insert(b.bytes.end(), bytes, bytes + GlobalSize(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return b;
+}
+
 } // namespace
 
 TEST(ScreenShot, HoldsTheWholeScreenAndAWindowOfKnownColoursPixelForPixel) {
@@ -114,6 +169,32 @@ TEST(ScreenShot, HoldsTheWholeScreenAndAWindowOfKnownColoursPixelForPixel) {
         for (int x = 0; x < Width; ++x)
             if (b.at(Left + x, Top + y) != expectedAt(x, y) && ++wrong <= 5)
                 ADD_FAILURE() << "pixel (" << x << ", " << y << ") is " << std::hex << b.at(Left + x, Top + y);
+    EXPECT_EQ(wrong, 0);
+
+    // The clipboard holds the same picture as a bitmap that other programs can paste.
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_BITMAP));
+    const Bmp clip = clipboardBitmap();
+    EXPECT_EQ(clip.width, b.width);
+    EXPECT_EQ(clip.height, b.height);
+    ASSERT_EQ(clip.bits, b.bits);
+    ASSERT_GE(clip.bytes.size(), b.bytes.size());
+    for (int y = 0; y < Height; ++y)
+        for (int x = 0; x < Width; ++x)
+            if (clip.at(Left + x, Top + y) != b.at(Left + x, Top + y) && ++wrong <= 5)
+                ADD_FAILURE() << "clipboard pixel (" << x << ", " << y << ")";
+
+    // A ".PNG" name: a PNG file that the system's decoder reads back to the same pixels.
+    const std::wstring png = tempFolder() + L"vx-screenshot-test.PNG";
+    saveScreenShot(screen, files, png);
+    const Decoded d = decodePng(png);
+    DeleteFileW(png.c_str());
+    ASSERT_EQ(d.width, UINT(b.width));
+    ASSERT_EQ(d.height, UINT(b.height));
+    for (int y = 0; y < b.height; ++y)
+        for (int x = 0; x < b.width; ++x)
+            if (d.at(x, y) != b.at(x, y) && ++wrong <= 5)
+                ADD_FAILURE() << "PNG pixel (" << x << ", " << y << ") is " << std::hex << d.at(x, y) << ", BMP "
+                              << b.at(x, y);
     EXPECT_EQ(wrong, 0);
 }
 

@@ -15,6 +15,15 @@ enum class QuestionKind {
     Information,  // caption "Information", information icon
 };
 
+// Long work on the interface thread: the busy cursor shows while the object lives, and the user
+// may ask with Escape to stop the work.
+class BusyScope {
+  public:
+    virtual ~BusyScope() = default;
+    // Whether Escape was pressed since the work began; once true, stays true.
+    virtual bool cancelRequested() = 0;
+};
+
 // The windowing toolkit: creates the forms and shows the program's message boxes.
 class Toolkit {
   public:
@@ -44,6 +53,8 @@ class Toolkit {
     // Lets the windows that a dialog uncovered as it closed repaint: this program's own at once,
     // other applications' within a short moment. Input waits meanwhile.
     virtual void letUncoveredWindowsRepaint() = 0;
+    // Shows the busy cursor until the returned scope ends.
+    virtual std::unique_ptr<BusyScope> beginBusy() = 0;
 
     // Runs when the shell has (re)created its taskbar ("TaskbarCreated"), after a restart of the shell.
     std::function<void()> onTaskbarCreated;

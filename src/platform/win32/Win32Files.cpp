@@ -122,7 +122,11 @@ std::vector<platform::DirEntry> Win32Files::list(const std::wstring& folder) {
         std::wstring name = data.cFileName;
         if (name == L"." || name == L"..")
             continue;
-        entries.push_back({name, (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        const DWORD attributes = data.dwFileAttributes;
+        const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+        entries.push_back({name, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0,
+                           (attributes & hiddenSystem) == hiddenSystem});
     } while (FindNextFileW(find.get(), &data));
     return entries;
 }

@@ -1,6 +1,8 @@
 #include "platform/win32/Win32Screen.h"
 #include "platform/Error.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Clipboard.h"
+#include "platform/win32/Win32Png.h"
 #include "platform/win32/Win32SystemActions.h"
 #include <cstring>
 #include <windows.h>
@@ -44,5 +46,9 @@ platform::Image Win32Screen::capture() {
     image.bits.assign(first, first + std::size_t(image.stride) * std::size_t(image.height));
     return image;
 }
+
+std::vector<std::uint8_t> Win32Screen::encodePng(const platform::Image& image) { return win32::encodePng(image); }
+
+bool Win32Screen::copyToClipboard(const std::vector<std::uint8_t>& packedDib) { return putDibOnClipboard(packedDib); }
 
 } // namespace vx::win32

@@ -1,6 +1,7 @@
 #include "platform/win32/ui/Win32Toolkit.h"
 #include "platform/ui/Guard.h"
 #include "platform/win32/Win32System.h"
+#include "platform/win32/ui/Win32BusyScope.h"
 #include "platform/win32/ui/Win32Form.h"
 #include <commctrl.h>
 
@@ -105,6 +106,8 @@ void Win32Toolkit::letUncoveredWindowsRepaint() {
         MsgWaitForMultipleObjects(0, nullptr, FALSE, RepaintWaitMs - elapsed, QS_PAINT | QS_SENDMESSAGE);
     }
 }
+
+std::unique_ptr<ui::BusyScope> Win32Toolkit::beginBusy() { return std::make_unique<Win32BusyScope>(); }
 
 bool Win32Toolkit::pumpUntil(const std::function<bool()>& done) {
     MSG msg;

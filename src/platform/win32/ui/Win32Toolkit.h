@@ -46,6 +46,7 @@ class Win32Toolkit : public ui::Toolkit {
     ui::MediaKeys& mediaKeys() override;
     void acceptDrops(ui::Control& target, ui::DropHandler onDrop) override;
     void letUncoveredWindowsRepaint() override;
+    std::unique_ptr<ui::BusyScope> beginBusy() override;
     // How long other applications are given to repaint what a closed dialog uncovered.
     static constexpr DWORD RepaintWaitMs = 250;
     // A WM_APPCOMMAND that reached one of the program's windows: true when the program acted.

@@ -103,8 +103,15 @@ TEST_F(MediaEngineWin, PositionEqualsTheLengthAfterTheEndAndPlayStartsAgain) {
     EXPECT_EQ(engine.position(), length);
     EXPECT_TRUE(engine.ended());
     engine.play(); // from the start again
-    pump(400);
-    const auto again = engine.position();
+    // On a loaded machine the device can take a moment to leave the end it reported, so the
+    // position is read until it shows the track playing again, for two seconds at most.
+    std::uint32_t again = 0;
+    for (int i = 0; i < 20; ++i) {
+        pump(100);
+        again = engine.position();
+        if (again > 100 && again < length)
+            break;
+    }
     EXPECT_GT(again, 100u);
     EXPECT_LT(again, length);
     EXPECT_FALSE(engine.ended());

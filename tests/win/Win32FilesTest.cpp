@@ -43,7 +43,10 @@ TEST_F(Win32FilesTest, WriteReplacesWholeAndLeavesNoTemporaryFile) {
     files.append(path, bytes("more"));
     EXPECT_EQ(files.readAll(path), bytes("new\r\nmore"));
 
+    // A rewrite keeps what the user gave the file.
+    ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_HIDDEN));
     files.writeAll(path, bytes("kept\r\n"));
+    EXPECT_EQ(GetFileAttributesW(path.c_str()) & FILE_ATTRIBUTE_HIDDEN, DWORD(FILE_ATTRIBUTE_HIDDEN));
 
     // A read-only file is not replaced behind the user's back: the write fails and says so.
     ASSERT_TRUE(SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY));

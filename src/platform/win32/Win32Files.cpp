@@ -28,6 +28,23 @@ UniqueHandle createForWriting(const std::wstring& path, DWORD disposition) {
     return UniqueHandle(h);
 }
 
+// Gives the new file what the user gave the old one before it takes the old one's place: its
+// attributes (hidden, system, archive ...) and its access rights. The creation time is set
+// while the new file is still open.
+void keepAttributesAndRights(const std::wstring& old, DWORD attributes, const std::wstring& fresh) {
+    DWORD needed = 0;
+    GetFileSecurityW(old.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    if (needed) {
+        std::vector<BYTE> rights(needed);
+        if (GetFileSecurityW(old.c_str(), DACL_SECURITY_INFORMATION, rights.data(), needed, &needed))
+            SetFileSecurityW(fresh.c_str(), DACL_SECURITY_INFORMATION, rights.data());
+    }
+    const DWORD kept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                       FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    if (attributes & kept)
+        SetFileAttributesW(fresh.c_str(), attributes & kept);
+}
+
 } // namespace
 
 bool Win32Files::exists(const std::wstring& path) {
@@ -62,9 +79,9 @@ std::vector<std::uint8_t> Win32Files::readAll(const std::wstring& path) {
 
 void Win32Files::writeAll(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {
     // A file the user made read-only is not replaced behind their back: the save reports it.
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    const bool replacing = attributes != INVALID_FILE_ATTRIBUTES;
-    if (replacing && (attributes & FILE_ATTRIBUTE_READONLY))
+    WIN32_FILE_ATTRIBUTE_DATA old{};
+    const bool replacing = GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &old) != 0;
+    if (replacing && (old.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
         throw FileCreateError(ERROR_ACCESS_DENIED, path);
     const std::wstring temporary = path + L".vxtmp";
     {
@@ -73,34 +90,24 @@ void Win32Files::writeAll(const std::wstring& path, const std::vector<std::uint8
             writeWhole(file.get(), bytes);
             if (!FlushFileBuffers(file.get()))
                 raiseLastError();
+            if (replacing)
+                SetFileTime(file.get(), &old.ftCreationTime, nullptr, nullptr);
         } catch (...) {
             file.reset();
             DeleteFileW(temporary.c_str());
             throw;
         }
     }
-    if (!replacing) {
-        if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH)) {
-            DWORD code = GetLastError();
-            DeleteFileW(temporary.c_str());
-            throw FileCreateError(int(code), path);
-        }
-        return;
+    if (replacing)
+        keepAttributesAndRights(path, old.dwFileAttributes, temporary);
+    // One rename puts the new file in place, so a crash or a kill at any moment leaves either the
+    // old file or the new one. ReplaceFileW, which would carry the old file's properties over by
+    // itself, is two renames under Wine, and a kill between them left no file at all.
+    if (!MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        const DWORD code = GetLastError();
+        DeleteFileW(temporary.c_str());
+        throw FileCreateError(int(code), path);
     }
-    // ReplaceFileW keeps what the old file had (attributes, security, creation time), which a
-    // move of the new file over it would drop. The old file is set aside under a name of our
-    // own (without one, Wine leaves an empty "rf*.tmp" behind when the file is locked) and put
-    // back when the new one could not take its place.
-    const std::wstring setAside = path + L".vxold";
-    if (ReplaceFileW(path.c_str(), temporary.c_str(), setAside.c_str(), 0, nullptr, nullptr)) {
-        DeleteFileW(setAside.c_str());
-        return;
-    }
-    const DWORD code = GetLastError();
-    if (code == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2)
-        MoveFileExW(setAside.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING);
-    DeleteFileW(temporary.c_str());
-    throw FileCreateError(int(code), path);
 }
 
 void Win32Files::append(const std::wstring& path, const std::vector<std::uint8_t>& bytes) {

@@ -97,8 +97,8 @@ show_player() {
     return 1
 }
 
-# Closes the program through the main bar's menu ("Закрыть", then "&Yes") and waits for it to end.
-close_program() {
+# Asks the program to close through the main bar's menu: "Закрыть", then "&Yes".
+ask_to_close() {
     local bar bx by popup mx my
     bar=$(vx_probe wait TForm1 5000 | clean)
     read -r bx by _ _ <<<"$bar"
@@ -108,6 +108,11 @@ close_program() {
     click_at $((mx + 30)) $((my + 10))
     vx_probe box Confirm 5000 >/dev/null
     vx_probe answer Confirm '&Yes' >/dev/null
+}
+
+# Closes the program through the main bar's menu and waits for it to end.
+close_program() {
+    ask_to_close
     vx_probe gone TForm1 10000
 }
 

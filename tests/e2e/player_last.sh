@@ -44,14 +44,7 @@ chmod a-w "$app/Last.m3u" # read-only for Windows
 before=$(od -An -tx1 "$app/Last.m3u")
 vx_desktop 'C:\Vextral\vextral.exe'
 show_player
-bar=$(vx_probe wait TForm1 5000 | clean)
-read -r bx by _ _ <<<"$bar"
-click_at $((bx + 12)) $((by + 11)) 3
-popup=$(vx_probe popup 5000 | clean)
-read -r mx my _ _ <<<"$popup"
-click_at $((mx + 30)) $((my + 10))
-vx_probe box Confirm 5000 >/dev/null
-vx_probe answer Confirm '&Yes' >/dev/null
+ask_to_close
 check_eq "the failed save is reported, once" $'Cannot create file C:\\Vextral\\Last.m3u.\n[OK] default' \
     "$(vx_probe box Vextral 10000 | clean)"
 import -window root "$shots/player_last_readonly.png"

@@ -116,6 +116,26 @@ close_program() {
     vx_probe gone TForm1 10000
 }
 
+# The player's display list (its last line "selected N") and its countdown label.
+player_items() { vx_probe items TForm8 8003 | clean; }
+player_label() { vx_probe control TForm8 8002 | clean; }
+# The player's display list once entry $1 is selected, waiting up to 10 s for it.
+wait_list_selected() {
+    local list
+    for _ in $(seq 40); do
+        list=$(player_items)
+        [ "${list##*$'\n'}" = "selected $1" ] && break
+        sleep 0.25
+    done
+    echo "$list"
+}
+# Only the selection line of that list.
+wait_selected() {
+    local list
+    list=$(wait_list_selected "$1")
+    echo "${list##*$'\n'}"
+}
+
 # Silent 8 kHz mono WAVs of the given seconds.
 make_wav() {
     python3 - "$1" "$2" <<'PY'

@@ -36,24 +36,12 @@ check "the encoder made the MP3 files" test -s "$app/music/cbr.mp3" -a -s "$app/
 printf 'C:\\Vextral\\music\\cbr.mp3\r\nC:\\Vextral\\music\\vbr.mp3\r\nC:\\Vextral\\music\\three.wav\r\nC:\\Vextral\\music\\gone.mp3\r\nC:\\Vextral\\music\\long.mp3\r\n' >"$app/Last.m3u"
 VK_NEXT=176
 
-items() { vx_probe items TForm8 8003 | clean; }
-label() { vx_probe control TForm8 8002 | clean; }
-# The selection line once entry $1 is selected, waiting up to 10 s for it.
-wait_selected() {
-    local list
-    for _ in $(seq 40); do
-        list=$(items)
-        [ "${list##*$'\n'}" = "selected $1" ] && break
-        sleep 0.25
-    done
-    echo "${list##*$'\n'}"
-}
 # Two readings of the countdown a second and a half apart: "moving" when they differ.
 countdown() {
     local a b
-    a=$(label)
+    a=$(player_label)
     sleep 1.5
-    b=$(label)
+    b=$(player_label)
     [ "$a" != "$b" ] && echo moving || echo "standing at $a"
 }
 
@@ -61,7 +49,7 @@ echo "player: MP3 files of constant and variable bit rate, then a WAV, play thro
 (cd "$app" && vx_desktop 'C:\Vextral\vextral.exe')
 show_player
 sleep 1
-check_eq "the playlist" $'cbr.mp3\nvbr.mp3\nthree.wav\ngone.mp3\nlong.mp3\nselected -1' "$(items)"
+check_eq "the playlist" $'cbr.mp3\nvbr.mp3\nthree.wav\ngone.mp3\nlong.mp3\nselected -1' "$(player_items)"
 read -r lx ly _ _ <<<"$(vx_probe crect TForm8 8003 | clean)"
 read -r sx sy _ _ <<<"$(vx_probe crect TForm8 8001 | clean)"
 # A double-click lost on a busy machine is given again, only while nothing was selected by it.
@@ -87,17 +75,17 @@ vx_probe answer Vextral OK >/dev/null
 vx_probe gone '#32770' 5000
 sleep 1.5
 check_eq "no device open: the media keys are free again" 1 "$(vx_probe hotkey $VK_NEXT | clean)"
-check_eq "and nothing else was tried meanwhile" "selected 3" "$(items | tail -1)"
+check_eq "and nothing else was tried meanwhile" "selected 3" "$(player_items | tail -1)"
 click_at $((sx + 100)) $((sy + 9)) # the next plate
 check_eq "next steps past the missing file" "selected 4" "$(wait_selected 4)"
 check_eq "no second error box" "" "$(vx_probe box Vextral 1000 | clean)"
 
 echo "player: a right press on the next plate steps 10 s into an MP3, and the list wraps"
 sleep 1.2
-before=$(label)
+before=$(player_label)
 click_at $((sx + 100)) $((sy + 9)) 3
 sleep 1.3
-after=$(label)
+after=$(player_label)
 case "$before/$after" in 0:1[0-3]/0:0[0-3]) ok=1 ;; *) ok=0 ;; esac
 check "the countdown jumps by 10 s: $before, then $after" test "$ok" = 1
 check_eq "after the last entry the first follows" "selected 0" "$(wait_selected 0)"
@@ -105,9 +93,9 @@ check_eq "and it moves on again" "selected 1" "$(wait_selected 1)"
 click_at $((sx + 80)) $((sy + 9)) # the stop plate
 sleep 1.5
 check_eq "stopped: the media keys are free again" 1 "$(vx_probe hotkey $VK_NEXT | clean)"
-stopped=$(label)
+stopped=$(player_label)
 sleep 2.2
-check_eq "stopped: nothing follows" "selected 1" "$(items | tail -1)"
-check_eq "and the countdown stands at the full length" "0:02 0:02" "$stopped $(label)"
+check_eq "stopped: nothing follows" "selected 1" "$(player_items | tail -1)"
+check_eq "and the countdown stands at the full length" "0:02 0:02" "$stopped $(player_label)"
 
 summary

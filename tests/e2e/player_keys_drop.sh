@@ -19,19 +19,6 @@ printf '#EXTM3U\r\n#EXTINF:20,Третья\r\nC:\\Vextral\\music\\c.wav\r\n' | i
 VK_PLAY_PAUSE=179 VK_STOP=178 VK_NEXT=176
 APP_PREVIOUS=12 APP_PLAY_PAUSE=14
 
-items() { vx_probe items TForm8 8003 | clean; }
-label() { vx_probe control TForm8 8002 | clean; }
-# The display list once entry $1 is selected, waiting up to 5 s for it.
-wait_selected() {
-    local list
-    for _ in $(seq 20); do
-        list=$(items)
-        [ "${list##*$'\n'}" = "selected $1" ] && break
-        sleep 0.25
-    done
-    echo "${list##*$'\n'}"
-}
-
 echo "player: drops on the list"
 (cd "$app" && vx_desktop 'C:\Vextral\vextral.exe')
 show_player
@@ -41,8 +28,8 @@ vx_probe drop TForm8 8003 'C:\Vextral\music\a.wav' 'C:\Vextral\album' 'C:\Vextra
     'C:\Vextral\music\b.wav'
 sleep 1
 check_eq "a file, a folder's media, a playlist's entry and a file, in drop order" \
-    $'a.wav\nd.wav\nТретья\nb.wav\nselected -1' "$(items)"
-check_eq "a drop starts nothing" "0:00" "$(label)"
+    $'a.wav\nd.wav\nТретья\nb.wav\nselected -1' "$(player_items)"
+check_eq "a drop starts nothing" "0:00" "$(player_label)"
 import -window root "$shots/player_dropped.png"
 
 echo "player: media keys"
@@ -62,15 +49,15 @@ check_eq "and steps back again" "selected 0" "$(wait_selected 0)"
 
 vx_probe key $VK_PLAY_PAUSE
 sleep 1.5
-paused=$(label)
+paused=$(player_label)
 sleep 2.2
-check_eq "play/pause pauses: the countdown stands" "$paused" "$(label)"
+check_eq "play/pause pauses: the countdown stands" "$paused" "$(player_label)"
 vx_probe appcommand TForm8 8003 $APP_PLAY_PAUSE >/dev/null
 sleep 2.2
-check "play/pause resumes: the countdown moves on from $paused" test "$(label)" != "$paused"
+check "play/pause resumes: the countdown moves on from $paused" test "$(player_label)" != "$paused"
 vx_probe key $VK_STOP
 sleep 2.2
-check_eq "stop goes back to the start of the track" "0:20" "$(label)"
+check_eq "stop goes back to the start of the track" "0:20" "$(player_label)"
 check_eq "stopped: the key is free for other programs again" 1 "$(vx_probe hotkey $VK_NEXT | clean)"
 import -window root "$shots/player_keys.png"
 

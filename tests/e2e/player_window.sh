@@ -18,17 +18,6 @@ make_wav "$app/Zed/z.wav" 2
 make_wav "$app/deep/d.wav" 2
 make_wav "$app/deep/inner/i.wav" 2
 
-# The display list once entry $1 is selected, waiting up to 10 s for it.
-wait_selected() {
-    local items
-    for _ in $(seq 40); do
-        items=$(vx_probe items TForm8 8003 | clean)
-        [ "${items##*$'\n'}" = "selected $1" ] && break
-        sleep 0.25
-    done
-    echo "$items"
-}
-
 echo "player window: folder import and playing through"
 (cd "$app" && vx_desktop 'C:\Vextral\vextral.exe')
 show_player
@@ -67,19 +56,19 @@ first=$(vx_probe control TForm8 8002 | clean)
 case "$first" in 0:0[123]) ok=1 ;; *) ok=0 ;; esac
 check "label counts the first entry's 3 s down: $first" test "$ok" = 1
 import -window root "$shots/player_playing.png"
-check_eq "second entry follows by itself" $'a.wav\nb.wav\nselected 1' "$(wait_selected 1)"
-check_eq "after the last the first again" $'a.wav\nb.wav\nselected 0' "$(wait_selected 0)"
+check_eq "second entry follows by itself" $'a.wav\nb.wav\nselected 1' "$(wait_list_selected 1)"
+check_eq "after the last the first again" $'a.wav\nb.wav\nselected 0' "$(wait_list_selected 0)"
 
 echo "player window: random order with two entries, and playing on while hidden"
 click_at $((sx + 130)) $((sy + 9))
 vx_probe popup 5000 >/dev/null
 xdotool key Up Return # the last item, "Случайно"
 sleep 0.5
-check_eq "random order: the other entry follows" $'a.wav\nb.wav\nselected 1' "$(wait_selected 1)"
-check_eq "random order: and back" $'a.wav\nb.wav\nselected 0' "$(wait_selected 0)"
+check_eq "random order: the other entry follows" $'a.wav\nb.wav\nselected 1' "$(wait_list_selected 1)"
+check_eq "random order: and back" $'a.wav\nb.wav\nselected 0' "$(wait_list_selected 0)"
 read -r px py pw ph <<<"$(vx_probe wait TForm3 5000 | clean)"
 click_at $((px + pw / 2)) $((py + ph - 11)) # the panel's player button hides the window
-check_eq "hidden: the next entry still follows" $'a.wav\nb.wav\nselected 1' "$(wait_selected 1)"
+check_eq "hidden: the next entry still follows" $'a.wav\nb.wav\nselected 1' "$(wait_list_selected 1)"
 import -window root "$shots/player_hidden.png"
 click_at $((px + pw / 2)) $((py + ph - 11))
 vx_probe wait TForm8 5000 >/dev/null

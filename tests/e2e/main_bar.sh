@@ -38,20 +38,28 @@ sleep 0.5
 import -window root "$shots/main_bar.png"
 
 read -r bx by _ _ <<<"$bar"
-left_x=$((bx + 12)); right_x=$((bx + 37)); button_y=$((by + 11))
+left_x=$((bx + 12)); button_y=$((by + 11))
 
-# The bar's face is its colour key: between the glyphs the taskbar shows, whatever its colour.
-pixel() { convert "$shots/main_bar.png" -format "%[pixel:p{$1,$2}]" info:; }
-check_eq "the taskbar shows through the bar between the glyphs" "$(pixel 300 $((ty + 10)))" \
-    "$(pixel $((bx + 12)) $((by + 1)))"
-check_eq "the same beside the glyph of the right button" "$(pixel 300 $((ty + 10)))" \
-    "$(pixel $((bx + 27)) $((by + 11)))"
+# The bar's face takes the taskbar's colour: between the glyphs the taskbar's colour shows,
+# whatever it is, and the face still takes every press.
+pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
+taskbar_colour=$(pixel "$shots/main_bar.png" 300 $((ty + 10)))
+check_eq "the taskbar's colour shows on the bar between the glyphs" "$taskbar_colour" \
+    "$(pixel "$shots/main_bar.png" $((bx + 12)) $((by + 1)))"
+check_eq "the same beside the glyph of the right button" "$taskbar_colour" \
+    "$(pixel "$shots/main_bar.png" $((bx + 27)) $((by + 11)))"
+check "and the glyph shows" test "$(pixel "$shots/main_bar.png" "$left_x" "$button_y")" != "$taskbar_colour"
 check_eq "the bar's buttons are named for assistive technology" $'Развернуть\nПуск' \
     "$(vx_probe accname TForm1 1002 | clean; vx_probe accname TForm1 1001 | clean)"
-click_at "$left_x" "$button_y"
-check "a click on the glyph of the keyed bar reaches its button: the panel unfolds" \
+# Beside the glyphs, where nothing of the button is drawn but its face.
+left_face_x=$((bx + 2)); right_face_x=$((bx + 47)); face_y=$((by + 10))
+click_at "$left_face_x" "$face_y"
+check "a click on the left button's face, beside its glyph, unfolds the panel" \
     test -n "$(vx_probe wait TForm3 5000 | clean)"
-click_at "$left_x" "$button_y"
+import -window root "$shots/main_bar_hover.png"
+check "the button under the pointer shows its raised edge on the taskbar's colour" \
+    test "$(pixel "$shots/main_bar_hover.png" $((bx + 24)) "$face_y")" != "$taskbar_colour"
+click_at "$left_face_x" "$face_y"
 check "and folds again" vx_probe gone TForm3 5000
 
 click_at "$left_x" "$button_y" 3
@@ -112,7 +120,8 @@ bar=$(vx_probe wait TForm1 20000 | clean)
 check "launch log grew by one line a start, header once" test "$(grep -c $'\r$' "$app/WinStart.txt")" -eq 4
 check_eq "header written once" 1 "$(iconv -f CP1251 -t UTF-8 "$app/WinStart.txt" | grep -c 'Запуски программы')"
 read -r bx by _ _ <<<"$bar"
-click_at $((bx + 37)) $((by + 11))
-check_eq "the right button pressed the Start button" "1" "$(vx_probe start | clean | cut -d' ' -f2)"
+click_at $((bx + 47)) $((by + 10))
+check_eq "a click on the right button's face, beside its glyph, pressed the Start button" "1" \
+    "$(vx_probe start | clean | cut -d' ' -f2)"
 
 summary

@@ -1,3 +1,4 @@
+#include "platform/win32/Handles.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -65,12 +66,72 @@ TEST(Win32Form, InnerBorderFramesTheClientAreaInTheBackgroundColour) {
     ReleaseDC(f, dc);
 }
 
-// Docked over a window lower than itself, a form with a see-through background is a layered
-// window keyed on its background colour, cut at the other window's bottom edge; its bounds stay.
-TEST(Win32Form, DockedSeeThroughFormIsColourKeyedAndCutAtTheTaskbarsBottom) {
+namespace {
+
+// A taskbar of its own colour, painted by this test: only its surface, no buttons.
+COLORREF taskbarColour = RGB(200, 40, 160);
+
+LRESULT CALLBACK taskbarProc(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ERASEBKGND) {
+        RECT r{};
+        GetClientRect(w, &r);
+        SetDCBrushColor(reinterpret_cast<HDC>(wParam), taskbarColour);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+        return 1;
+    }
+    return DefWindowProcW(w, message, wParam, lParam);
+}
+
+COLORREF screenPixel(int x, int y) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF c = GetPixel(screen, x, y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+// Pumps messages until `done` or about three seconds have passed.
+template <typename Done> bool pumpFor(Done done) {
+    for (int i = 0; i < 150; ++i) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (done())
+            return true;
+        Sleep(20);
+    }
+    return false;
+}
+
+void clickAt(int x, int y) {
+    SetCursorPos(x, y);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(2, click, sizeof(INPUT));
+}
+
+} // namespace
+
+// Docked over a window lower than itself, a form with a see-through background paints its face
+// and its buttons' faces in that window's colour and follows it when it changes; it stays an
+// ordinary opaque window, so a press on the face reaches the button. It is cut at the other
+// window's bottom edge; its bounds stay.
+TEST(Win32Form, DockedSeeThroughFormTakesTheTaskbarsColourAndEveryPress) {
     win32::Win32Toolkit toolkit(L"Vextral form test");
     if (!toolkit.underWine())
         GTEST_SKIP() << "outside Wine the form becomes the taskbar's child";
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = taskbarProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TTaskbarTestWindow";
+    RegisterClassW(&wc);
+    win32::UniqueWindow taskbar(CreateWindowExW(WS_EX_TOOLWINDOW, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0,
+                                                300, 400, 20, nullptr, nullptr, wc.hInstance, nullptr));
+    UpdateWindow(taskbar.get());
+
     ui::FormSpec params;
     params.windowClass = L"TBarTestForm";
     params.frame = ui::Frame::None;
@@ -79,31 +140,37 @@ TEST(Win32Form, DockedSeeThroughFormIsColourKeyedAndCutAtTheTaskbarsBottom) {
     params.topmost = true;
     params.transparentBackground = true;
     auto bar = toolkit.createForm(params);
-    auto taskbarSpec = params;
-    taskbarSpec.windowClass = L"TTaskbarTestForm";
-    taskbarSpec.transparentBackground = false;
-    taskbarSpec.clientWidth = 400;
-    taskbarSpec.clientHeight = 20;
-    taskbarSpec.top = 300;
-    auto taskbar = toolkit.createForm(taskbarSpec);
-    taskbar->show();
-    bar->dock(taskbar->handle(), Rect{3, 0, 50, 24});
+    auto& button = bar->addSpeedButton({1002, {0, 0, 25, 22}, {}});
+    button.setGlyph(ui::Glyph::ArrowUp);
+    int clicks = 0;
+    button.onClick = [&] { ++clicks; };
+    bar->dock(reinterpret_cast<WindowId>(taskbar.get()), Rect{3, 0, 50, 24});
     bar->show();
     HWND w = reinterpret_cast<HWND>(bar->handle());
-
-    EXPECT_TRUE(GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LAYERED);
-    COLORREF key = 0;
-    DWORD flags = 0;
-    ASSERT_TRUE(GetLayeredWindowAttributes(w, &key, nullptr, &flags));
-    EXPECT_EQ(key, GetSysColor(COLOR_BTNFACE));
-    EXPECT_TRUE(flags & LWA_COLORKEY);
+    EXPECT_FALSE(GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_LAYERED) << "no pixel lets a press through";
     EXPECT_EQ(bar->bounds(), (Rect{3, 300, 50, 24}));
+
+    const int faceX = 3 + 2, faceY = 300 + 2; // a corner of the button, away from its glyph
+    EXPECT_TRUE(pumpFor([&] { return screenPixel(faceX, faceY) == taskbarColour; }))
+        << std::hex << screenPixel(faceX, faceY);
+    EXPECT_EQ(screenPixel(3 + 40, 300 + 11), taskbarColour) << "the form's own face beside the button";
+    EXPECT_NE(screenPixel(3 + 12, 300 + 11), taskbarColour) << "the glyph shows";
+
+    EXPECT_EQ(WindowFromPoint(POINT{faceX, faceY}), reinterpret_cast<HWND>(button.handle()));
+    clickAt(faceX, faceY);
+    EXPECT_TRUE(pumpFor([&] { return clicks == 1; })) << "a click on the face reaches the button";
+
+    taskbarColour = RGB(30, 60, 200); // the taskbar changes colour: the face follows it
+    RedrawWindow(taskbar.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_TRUE(pumpFor([&] { return screenPixel(faceX, faceY) == taskbarColour; }))
+        << std::hex << screenPixel(faceX, faceY);
+
     RECT region{};
     EXPECT_EQ(GetWindowRgnBox(w, &region), SIMPLEREGION);
     EXPECT_EQ(region.bottom, 20) << "nothing below the taskbar's bottom edge";
     EXPECT_EQ(region.right, 50);
 
-    taskbar->setBounds(Rect{0, 300, 400, 30}); // a taskbar as high as the bar: nothing is cut
-    bar->dock(taskbar->handle(), Rect{3, 0, 50, 24});
+    SetWindowPos(taskbar.get(), nullptr, 0, 300, 400, 30, SWP_NOZORDER | SWP_NOACTIVATE);
+    bar->dock(reinterpret_cast<WindowId>(taskbar.get()), Rect{3, 0, 50, 24}); // as high as the bar: not cut
     EXPECT_EQ(GetWindowRgnBox(w, &region), ERROR);
 }

@@ -33,8 +33,9 @@ struct FormSpec {
     // (a parent window of another program that went away) it ends nothing.
     bool main = false;
     Colour background = Colour::system(syscolour::ButtonFace);
-    // The background is not shown where the window is docked: the window behind shows through
-    // around the controls' pictures.
+    // Where the window is docked, its face (and its controls' faces) take the colour of the
+    // window it is docked into, followed while it runs: only the controls' pictures stand out,
+    // and the window still takes every press.
     bool transparentBackground = false;
     int borderWidth = 0; // an inner border in the background colour around the client area
     Font font;

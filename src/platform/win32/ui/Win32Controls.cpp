@@ -54,7 +54,7 @@ void Win32SpeedButton::paint() {
     HDC dc = BeginPaint(hwnd(), &ps);
     RECT r{};
     GetClientRect(hwnd(), &r);
-    FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
+    FillRect(dc, &r, form_.faceBrush());
     if (pressed_ && hot_)
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
     else if (hot_ || pressed_)

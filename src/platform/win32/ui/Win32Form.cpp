@@ -9,6 +9,7 @@
 #include "platform/win32/ui/Win32ToolBar.h"
 #include "platform/win32/ui/Win32Image.h"
 #include "platform/win32/ui/Win32ShellFolderTree.h"
+#include "platform/win32/ui/TaskbarColour.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <algorithm>
 #include <commctrl.h>
@@ -17,8 +18,9 @@ namespace vx::win32 {
 
 namespace {
 
-constexpr UINT_PTR OverlayTimerId = 0x7E01;
-constexpr UINT OverlayIntervalMs = 500;
+// While docked: the overlay follows the taskbar and the face follows its colour.
+constexpr UINT_PTR DockTimerId = 0x7E01;
+constexpr UINT DockIntervalMs = 500;
 
 DWORD styleFor(ui::Frame frame) {
     switch (frame) {
@@ -42,7 +44,8 @@ DWORD exStyleFor(const ui::FormSpec& params) {
 Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params)
     : toolkit_(toolkit), spec_(params), isMain_(params.main) {
     registerClass(params.windowClass, CS_DBLCLKS);
-    background_.reset(CreateSolidBrush(colourRef(params.background)));
+    face_ = colourRef(params.background);
+    background_.reset(CreateSolidBrush(face_));
     DWORD style = styleFor(params.frame);
     DWORD exStyle = exStyleFor(params);
     const DpiScale& dpi = toolkit.dpi();
@@ -86,8 +89,8 @@ void Win32Form::setChildColours(HWND child, COLORREF text, std::optional<COLORRE
 
 void Win32Form::show() {
     const bool wasVisible = visible();
-    ShowWindow(hwnd(), overlayTaskbar_ || isMain_ ? SW_SHOWNOACTIVATE : SW_SHOW);
-    if (!overlayTaskbar_ && !(GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD)) {
+    ShowWindow(hwnd(), overlay_ || isMain_ ? SW_SHOWNOACTIVATE : SW_SHOW);
+    if (!overlay_ && !(GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD)) {
         SetWindowPos(hwnd(), spec_.topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         if (spec_.frame != ui::Frame::None)
             SetForegroundWindow(hwnd());
@@ -142,39 +145,47 @@ void Win32Form::setBounds(const Rect& r) {
 void Win32Form::dock(WindowId parent, const Rect& where) {
     HWND taskbar = reinterpret_cast<HWND>(parent);
     const RECT p = dpi().px(where);
+    dockedTo_ = taskbar;
+    dockOffset_ = p;
     if (!taskbar) {
+        // A window standing alone on the screen keeps its own face.
         SetWindowPos(hwnd(), HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOACTIVATE);
-        showThroughBackground();
+        setFace(colourRef(spec_.background));
         return;
     }
     if (toolkit_.underWine() && !toolkit_.childDockForced()) {
         // Wine does not paint a child window of another process's window: stand over the
         // taskbar as a stay-on-top window owned by the application window instead.
-        overlayTaskbar_ = taskbar;
-        overlayOffset_ = p;
-        showThroughBackground();
+        overlay_ = true;
         placeOverlay();
-        SetTimer(hwnd(), OverlayTimerId, OverlayIntervalMs, nullptr);
-        return;
+    } else {
+        LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+        SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
+        SetParent(hwnd(), taskbar);
+        SetWindowPos(hwnd(), HWND_TOP, p.left, p.top, p.right - p.left, p.bottom - p.top,
+                     SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
-    LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
-    SetWindowLongPtrW(hwnd(), GWL_STYLE, (style & ~WS_POPUP) | WS_CHILD);
-    SetParent(hwnd(), taskbar);
-    SetWindowPos(hwnd(), HWND_TOP, p.left, p.top, p.right - p.left, p.bottom - p.top,
-                 SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    showThroughBackground();
+    followTaskbarColour();
+    if (overlay_ || spec_.transparentBackground)
+        SetTimer(hwnd(), DockTimerId, DockIntervalMs, nullptr);
 }
 
-void Win32Form::showThroughBackground() {
-    if (!spec_.transparentBackground)
+void Win32Form::followTaskbarColour() {
+    // The face takes the colour of the taskbar beside the window, so only the controls'
+    // pictures stand out; the window stays opaque and takes every press. A point that cannot
+    // be read this time keeps the colour the face has.
+    if (!spec_.transparentBackground || !dockedTo_)
         return;
-    // The background colour becomes the colour key of a layered window, so only the controls'
-    // pictures show. A layered child window needs Windows 8 or later (and the manifest's
-    // supportedOS entries); where the system refuses, the window stays opaque.
-    const LONG_PTR ex = GetWindowLongPtrW(hwnd(), GWL_EXSTYLE);
-    SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex | WS_EX_LAYERED);
-    if (!SetLayeredWindowAttributes(hwnd(), colourRef(spec_.background), 0, LWA_COLORKEY))
-        SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, ex & ~WS_EX_LAYERED);
+    if (const auto colour = taskbarColourBeside(dockedTo_, dockOffset_))
+        setFace(*colour);
+}
+
+void Win32Form::setFace(COLORREF colour) {
+    if (colour == face_)
+        return;
+    face_ = colour;
+    background_.reset(CreateSolidBrush(colour));
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void Win32Form::paintBorder() {
@@ -191,17 +202,17 @@ void Win32Form::paintBorder() {
 }
 
 void Win32Form::placeOverlay() {
-    const RECT& o = overlayOffset_;
+    const RECT& o = dockOffset_;
     POINT origin{0, 0};
     // With the taskbar gone the bar stays a stay-on-top window at the same offset on the screen.
-    if (IsWindow(overlayTaskbar_))
-        ClientToScreen(overlayTaskbar_, &origin);
+    if (IsWindow(dockedTo_))
+        ClientToScreen(dockedTo_, &origin);
     SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + o.left, origin.y + o.top, o.right - o.left, o.bottom - o.top,
                  SWP_NOACTIVATE);
     // A taskbar lower than the window: the part below its bottom edge is cut away, so nothing
     // of the program hangs under the taskbar. The window keeps its size, and so its layout.
     RECT client{};
-    if (IsWindow(overlayTaskbar_) && GetClientRect(overlayTaskbar_, &client) && client.bottom < o.bottom) {
+    if (IsWindow(dockedTo_) && GetClientRect(dockedTo_, &client) && client.bottom < o.bottom) {
         const int visible = std::max(0, int(client.bottom - o.top));
         if (visible != overlayClip_) {
             overlayClip_ = visible;
@@ -372,8 +383,10 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_TIMER:
-        if (wParam == OverlayTimerId) {
-            placeOverlay();
+        if (wParam == DockTimerId) {
+            if (overlay_)
+                placeOverlay();
+            followTaskbarColour();
             return 0;
         }
         for (auto& timer : timers_)

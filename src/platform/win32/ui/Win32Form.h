@@ -57,6 +57,9 @@ class Win32Form : public WindowBase, public ui::Form {
     // A control's rectangle in the form's client pixels.
     RECT place(const Rect& r) const { return dpi().px(r); }
     HWND tooltip();
+    // The brush of the form's face: its background, or the taskbar's colour where it is docked
+    // with a see-through background. Controls without a face of their own paint with it.
+    HBRUSH faceBrush() const { return background_.get(); }
     // The control-colour answer for a child that asked with WM_CTLCOLOR*; without a background
     // of its own the child shows the form's background.
     void setChildColours(HWND child, COLORREF text, std::optional<COLORREF> background = std::nullopt);
@@ -70,7 +73,8 @@ class Win32Form : public WindowBase, public ui::Form {
 
   private:
     void placeOverlay();
-    void showThroughBackground();
+    void followTaskbarColour();
+    void setFace(COLORREF colour);
     void paintBorder();
 
     Win32Toolkit& toolkit_;
@@ -78,7 +82,8 @@ class Win32Form : public WindowBase, public ui::Form {
     bool isMain_ = false;
     bool closing_ = false; // the program itself destroys the window
     bool modal_ = false;
-    UniqueBrush background_;
+    COLORREF face_ = 0;
+    UniqueBrush background_; // of face_
     std::vector<std::pair<ui::Font, UniqueFont>> fonts_;
     struct ChildColours {
         COLORREF text;
@@ -89,8 +94,9 @@ class Win32Form : public WindowBase, public ui::Form {
     std::map<int, std::function<LRESULT(NMHDR&)>> notifies_;
     int defaultButtonId_ = 0; // the button Enter presses, told to IsDialogMessage by DM_GETDEFID
     HWND tooltip_ = nullptr;
-    HWND overlayTaskbar_ = nullptr;
-    RECT overlayOffset_{}; // in pixels
+    HWND dockedTo_ = nullptr;
+    RECT dockOffset_{};    // in the taskbar's client pixels
+    bool overlay_ = false; // standing over the taskbar instead of inside it
     int overlayClip_ = -1;  // the height left by the taskbar's bottom edge; -1: not cut
     int border_ = 0;        // the inner border, in pixels
     std::vector<std::unique_ptr<ui::Control>> controls_;

@@ -3,8 +3,8 @@
 #include "folders/TForm2.h"
 #include "folders/TForm4.h"
 #include "folders/TForm5.h"
-#include "tools/TForm6.h"
 #include "player/TForm8.h"
+#include "tools/TForm6.h"
 #include <gtest/gtest.h>
 
 using namespace vx;

@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
         auto parsed = vx::m3u::read(bytes, L"C:\\Lists\\x.m3u", system);
         const double t2 = cpuSeconds();
         size = plain.size();
-        entries = parsed.paths.size();
+        entries = parsed.size();
         bestRead = std::min(bestRead, t1 - t0);
         bestParse = std::min(bestParse, t2 - t1);
     }

@@ -12,7 +12,8 @@ runs=${VX_BENCH_RUNS:-5}
 native="$VX_BUILD/bench-native/m3u_native"
 mkdir -p "$(dirname "$native")"
 g++ -std=c++20 -O2 -I"$root/src" -I"$root" -o "$native" "$here/m3u_native.cpp" \
-    "$root/src/player/M3u.cpp" "$root/src/player/Utf8.cpp" "$root/src/app/Paths.cpp"
+    "$root/src/player/M3u.cpp" "$root/src/player/Utf8.cpp" "$root/src/app/Paths.cpp" \
+    "$root/src/app/AnsiText.cpp"
 read -r parse_mb read_mb _ < <("$native" 7)
 
 vx_session_start

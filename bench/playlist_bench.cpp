@@ -87,9 +87,9 @@ int wmain(int argc, wchar_t** argv) {
         double d = nowMs();
         playlist.clear();
         double e = nowMs();
-        paths.addItems(entries.paths);
+        paths.addTexts(entries.pathTexts());
         double f = nowMs();
-        display.addItems(std::move(entries.titles));
+        display.addTexts(entries.titleTexts());
         double g = nowMs();
         std::vector<std::wstring> back;
         for (int i = 0; i < paths.count(); ++i)
@@ -109,8 +109,8 @@ int wmain(int argc, wchar_t** argv) {
         double t1 = nowMs();
         auto entries = vx::m3u::read(raw, source, system);
         double t2 = nowMs();
-        if (entries.paths.size() != 100000) {
-            std::fprintf(stderr, "reader found %zu entries\n", entries.paths.size());
+        if (entries.size() != 100000) {
+            std::fprintf(stderr, "reader found %zu entries\n", entries.size());
             return 1;
         }
         bestRead = std::min(bestRead, t1 - t0);

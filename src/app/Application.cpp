@@ -50,6 +50,12 @@ void Application::run() { platform.ui.run(Form1->window()); }
 
 std::wstring Application::programFolder() const { return paths::folderOf(platform.system.programPath()); }
 
+const std::vector<DriveFacts>& Application::drives() {
+    if (!drives_)
+        drives_ = readDrives(platform.disks);
+    return *drives_;
+}
+
 ui::Form& Application::panelWindow() { return Form3->window(); }
 ui::Form& Application::driveDialogWindow() { return Form2->window(); }
 ui::Form& Application::favouritesWindow() { return Form4->window(); }

@@ -1,8 +1,10 @@
 #pragma once
 #include "app/Platform.h"
 #include "app/WindowFlags.h"
+#include "folders/DrivePicker.h"
 #include "settings/SettingsStore.h"
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vx {
@@ -41,6 +43,10 @@ class Application {
     ui::Form& aboutWindow();
     ui::Form& playerWindow();
 
+    // The machine's drives as the three drive pickers show them: read at the first call, so
+    // that the pickers made at start share one listing.
+    const std::vector<DriveFacts>& drives();
+
     // Exit steps that belong to the player.
     void closeMediaEngine();
     void saveLastPlaylist();
@@ -60,6 +66,9 @@ class Application {
     std::unique_ptr<TForm7> Form7;
     std::unique_ptr<TForm8> Form8;
     std::unique_ptr<TForm9> Form9;
+
+  private:
+    std::optional<std::vector<DriveFacts>> drives_;
 };
 
 } // namespace vx

@@ -53,25 +53,36 @@ std::wstring driveEntryText(wchar_t letter, int driveType, const std::optional<s
     return text + L" [" + inCase(label.value_or(L"")) + L"]";
 }
 
-std::vector<ui::DriveEntry> listDrives(platform::Disks& disks, ui::LetterCase letterCase) {
-    std::vector<ui::DriveEntry> entries;
+std::vector<DriveFacts> readDrives(platform::Disks& disks) {
+    std::vector<DriveFacts> drives;
     const std::uint32_t mask = disks.logicalDrives();
     for (int i = 0; i < 26; ++i) {
         if (!(mask & (1u << i)))
             continue;
-        const wchar_t letter = wchar_t(L'A' + i);
-        const int type = disks.driveType(letter);
-        if (type == dt::Unknown || type == dt::NoRootDirectory)
+        DriveFacts drive;
+        drive.letter = wchar_t(L'A' + i);
+        drive.type = disks.driveType(drive.letter);
+        if (drive.type == dt::Unknown || drive.type == dt::NoRootDirectory)
             continue;
-        std::optional<std::wstring> network;
-        if (type == dt::Remote)
-            network = disks.networkName(letter);
-        std::optional<std::wstring> label;
-        if (type != dt::Removable && !network)
-            label = disks.volumeLabel(letter);
-        entries.push_back({letter, driveEntryText(letter, type, label, network, letterCase)});
+        if (drive.type == dt::Remote)
+            drive.networkName = disks.networkName(drive.letter);
+        if (drive.type != dt::Removable && !drive.networkName)
+            drive.label = disks.volumeLabel(drive.letter);
+        drives.push_back(std::move(drive));
     }
+    return drives;
+}
+
+std::vector<ui::DriveEntry> driveEntries(const std::vector<DriveFacts>& drives, ui::LetterCase letterCase) {
+    std::vector<ui::DriveEntry> entries;
+    entries.reserve(drives.size());
+    for (const auto& d : drives)
+        entries.push_back({d.letter, driveEntryText(d.letter, d.type, d.label, d.networkName, letterCase)});
     return entries;
+}
+
+std::vector<ui::DriveEntry> listDrives(platform::Disks& disks, ui::LetterCase letterCase) {
+    return driveEntries(readDrives(disks), letterCase);
 }
 
 } // namespace vx

@@ -29,7 +29,7 @@ TForm2::TForm2(Application& app) : app_(app) {
     ui::DriveComboBoxSpec picker;
     picker.id = DriveComboBox1Id;
     picker.rect = {0, 18, 117, 21};
-    picker.entries = listDrives(app.platform.disks, ui::LetterCase::Upper);
+    picker.entries = driveEntries(app.drives(), ui::LetterCase::Upper);
     const std::wstring working = app.platform.files.currentDirectory();
     picker.workingDrive = working.empty() ? 0 : working[0];
     picker.background = ui::Colour::rgb(255, 251, 240);

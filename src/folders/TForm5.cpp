@@ -29,7 +29,7 @@ TForm5::TForm5(Application& app) : app_(app) {
     ui::DriveComboBoxSpec picker;
     picker.id = DriveComboBox1Id;
     picker.rect = {2, 104, 167, 19};
-    picker.entries = listDrives(app.platform.disks, ui::LetterCase::Lower);
+    picker.entries = driveEntries(app.drives(), ui::LetterCase::Lower);
     picker.workingDrive = working.empty() ? 0 : working[0];
     DriveComboBox1 = &window_->addDriveComboBox(picker);
     DriveComboBox1->onChange = [this] { DriveComboBox1Change(); };

@@ -33,6 +33,38 @@ std::wstring shareRoot(const std::wstring& path) {
 
 } // namespace
 
+void Entries::reserve(std::size_t entries, std::size_t chars) {
+    titles_.reserve(entries);
+    paths_.reserve(entries);
+    text_.reserve(chars);
+}
+
+void Entries::endTitle(std::size_t start) {
+    titles_.push_back({start, text_.size() - start});
+    text_.push_back(L'\0');
+}
+
+void Entries::endPath(std::size_t start) {
+    paths_.push_back({start, text_.size() - start});
+    text_.push_back(L'\0');
+}
+
+std::vector<const wchar_t*> Entries::pointers(const std::vector<Span>& spans) const {
+    std::vector<const wchar_t*> out;
+    out.reserve(spans.size());
+    for (const auto& s : spans)
+        out.push_back(text_.c_str() + s.start);
+    return out;
+}
+
+std::vector<std::wstring> Entries::copies(const std::vector<Span>& spans) const {
+    std::vector<std::wstring> out;
+    out.reserve(spans.size());
+    for (const auto& s : spans)
+        out.emplace_back(view(s));
+    return out;
+}
+
 std::wstring GetTitle(std::wstring_view line) {
     auto comma = line.find(L',');
     if (comma != std::wstring_view::npos)
@@ -70,19 +102,20 @@ std::wstring resolve(std::wstring_view line, const std::wstring& playlistName) {
 
 namespace {
 
-// One pass over the lines of `text` (bytes or UTF-16 units): `field` turns a part of a line
-// into text. Lines end with LF or CR LF; '\n', '\r', '#', ',', '\\' and ':' are single
+// One pass over the lines of `text` (bytes or UTF-16 units): `field` appends a part of a line,
+// decoded, to a text. Lines end with LF or CR LF; '\n', '\r', '#', ',', '\\' and ':' are single
 // units in every encoding read here, so the lines can be cut before they are decoded.
 template <class Char, class Field>
 Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playlistName, Field field) {
     using View = std::basic_string_view<Char>;
     Entries out;
-    // Every entry takes at least one line: room for as many entries as there are lines.
+    // Every entry takes at least one line: room for as many entries as there are lines, and for
+    // the texts as long as the file and a null character a line.
     std::size_t lines = 1;
     for (Char c : text)
         lines += c == Char('\n');
-    out.titles.reserve(lines);
-    out.paths.reserve(lines);
+    out.reserve(lines, text.size() + lines);
+    std::wstring& block = out.text();
     const Char header[] = {'#', 'E', 'X', 'T', 'M', '3', 'U'};
     bool first = true;
     bool titlePending = false;
@@ -106,31 +139,43 @@ Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playli
         if (line[0] == Char('#') && !titlePending) {
             // The title: all after the first ",", or the line without its "#".
             auto comma = line.find(Char(','));
-            out.titles.push_back(field(comma == View::npos ? line.substr(1) : line.substr(comma + 1)));
+            const std::size_t at = block.size();
+            field(comma == View::npos ? line.substr(1) : line.substr(comma + 1), block);
+            out.endTitle(at);
             titlePending = true;
             continue;
         }
         if (!titlePending) {
             const Char separators[] = {'\\', ':'};
             const auto cut = line.find_last_of(View(separators, 2));
-            out.titles.push_back(field(cut == View::npos ? line : line.substr(cut + 1)));
+            const std::size_t at = block.size();
+            field(cut == View::npos ? line : line.substr(cut + 1), block);
+            out.endTitle(at);
         }
         const bool asWritten = line.size() >= 2 && line[0] == Char('\\') && line[1] == Char('\\');
         const bool complete = asWritten || (line[0] != Char('\\') && line[0] != Char('#') &&
                                             line.find(Char(':')) != View::npos);
-        out.paths.push_back(complete ? field(line) : resolve(field(line), playlistName));
+        const std::size_t at = block.size();
+        if (complete) {
+            field(line, block);
+        } else {
+            std::wstring written;
+            field(line, written);
+            block += resolve(written, playlistName);
+        }
+        out.endPath(at);
         titlePending = false;
     }
     // A title with no path line after it names no entry.
     if (titlePending)
-        out.titles.pop_back();
+        out.dropLastTitle();
     return out;
 }
 
 } // namespace
 
 Entries parse(std::wstring_view text, const std::wstring& playlistName) {
-    return parseLines(text, playlistName, [](std::wstring_view v) { return std::wstring(v); });
+    return parseLines(text, playlistName, [](std::wstring_view v, std::wstring& to) { to += v; });
 }
 
 Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlistName, platform::System& system) {
@@ -138,7 +183,7 @@ Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlis
     if (raw.substr(0, utf8::Bom.size()) == utf8::Bom || endsWithNoCase(playlistName, L".m3u8")) {
         if (raw.substr(0, utf8::Bom.size()) == utf8::Bom)
             raw.remove_prefix(utf8::Bom.size());
-        return parseLines(raw, playlistName, [](std::string_view v) { return utf8::decode(v); });
+        return parseLines(raw, playlistName, [](std::string_view v, std::wstring& to) { to += utf8::decode(v); });
     }
     // A single-byte code page decodes through a table of its 256 characters; a multi-byte one,
     // whose second bytes can look like "\\", is decoded as a whole first.
@@ -149,14 +194,14 @@ Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlis
             return parse(system.fromAnsi(std::string(raw)), playlistName);
         table[b] = one[0];
     }
-    return parseLines(raw, playlistName, [&table](std::string_view v) {
+    return parseLines(raw, playlistName, [&table](std::string_view v, std::wstring& to) {
         // Sized, then written through a pointer: a short zeroing pass costs less than a capacity
-        // check for every character.
-        std::wstring out(v.size(), L'\0');
-        wchar_t* to = out.data();
+        // check for every character. The block has room reserved, so this seldom moves it.
+        const std::size_t at = to.size();
+        to.resize(at + v.size());
+        wchar_t* out = to.data() + at;
         for (char c : v)
-            *to++ = table[static_cast<unsigned char>(c)];
-        return out;
+            *out++ = table[static_cast<unsigned char>(c)];
     });
 }
 

@@ -13,10 +13,40 @@ constexpr std::wstring_view Header = L"#EXTM3U";
 // character.
 std::wstring GetTitle(std::wstring_view line);
 
-// The entries a playlist yields, display text and stored path index for index.
-struct Entries {
-    std::vector<std::wstring> titles;
-    std::vector<std::wstring> paths;
+// The entries a playlist yields, display text and stored path index for index. The texts stand
+// in one block, each ended by a null character: a long playlist is read without a heap block
+// per text, and a list box takes each text as it stands.
+class Entries {
+  public:
+    std::size_t size() const { return paths_.size(); }
+    std::wstring_view title(std::size_t i) const { return view(titles_.at(i)); }
+    std::wstring_view path(std::size_t i) const { return view(paths_.at(i)); }
+    // Each text as a null-terminated string (a text with a null character in it ends there).
+    std::vector<const wchar_t*> titleTexts() const { return pointers(titles_); }
+    std::vector<const wchar_t*> pathTexts() const { return pointers(paths_); }
+    // Copies, for whoever keeps the texts beyond the entries.
+    std::vector<std::wstring> titles() const { return copies(titles_); }
+    std::vector<std::wstring> paths() const { return copies(paths_); }
+
+    // Building: a text is appended to the block and then ended as a title or as a path.
+    void reserve(std::size_t entries, std::size_t chars);
+    std::wstring& text() { return text_; }
+    void endTitle(std::size_t start);
+    void endPath(std::size_t start);
+    void dropLastTitle() { titles_.pop_back(); }
+
+  private:
+    struct Span {
+        std::size_t start;
+        std::size_t length;
+    };
+    std::wstring_view view(const Span& s) const { return std::wstring_view(text_).substr(s.start, s.length); }
+    std::vector<const wchar_t*> pointers(const std::vector<Span>& spans) const;
+    std::vector<std::wstring> copies(const std::vector<Span>& spans) const;
+
+    std::wstring text_;
+    std::vector<Span> titles_;
+    std::vector<Span> paths_;
 };
 
 // The text of a playlist file: UTF-8 when it starts with the byte-order mark (which is dropped)

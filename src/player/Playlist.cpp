@@ -1,7 +1,6 @@
 #include "player/Playlist.h"
 #include "platform/Error.h"
 #include "player/M3u.h"
-#include <iterator>
 
 namespace vx {
 
@@ -40,10 +39,12 @@ void Playlist::ReadM3U(const std::wstring& fileName, bool append) {
     auto entries = m3u::read(bytes, fileName, system_);
     if (!append)
         clear();
-    paths_.addItems(entries.paths);
-    display_.addItems(std::move(entries.titles));
-    stored_.insert(stored_.end(), std::make_move_iterator(entries.paths.begin()),
-                   std::make_move_iterator(entries.paths.end()));
+    // The lists take the texts where the reader left them; only the kept paths are copied.
+    paths_.addTexts(entries.pathTexts());
+    display_.addTexts(entries.titleTexts());
+    stored_.reserve(stored_.size() + entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        stored_.emplace_back(entries.path(i));
 }
 
 void Playlist::save(const std::wstring& fileName) {

@@ -48,7 +48,7 @@ TForm6::TForm6(Application& app) : app_(app) {
     ui::DriveComboBoxSpec picker;
     picker.id = DriveComboBox1Id;
     picker.rect = {8, 48, 105, 19};
-    picker.entries = listDrives(app.platform.disks, ui::LetterCase::Upper);
+    picker.entries = driveEntries(app.drives(), ui::LetterCase::Upper);
     const std::wstring working = app.platform.files.currentDirectory();
     picker.workingDrive = working.empty() ? 0 : working[0];
     DriveComboBox1 = &window_->addDriveComboBox(picker);

@@ -16,6 +16,7 @@ class FakeDisks : public platform::Disks {
     };
     std::map<wchar_t, Drive> drives{{L'C', Drive{platform::drivetype::Fixed, L"System", {}, {5368709120, 21474836480}}}};
     std::vector<wchar_t> queried; // letters whose space was asked for
+    int labelReads = 0;
 
     std::uint32_t logicalDrives() override {
         std::uint32_t mask = 0;
@@ -28,6 +29,7 @@ class FakeDisks : public platform::Disks {
         return it == drives.end() ? platform::drivetype::NoRootDirectory : it->second.type;
     }
     std::optional<std::wstring> volumeLabel(wchar_t letter) override {
+        ++labelReads;
         auto it = drives.find(letter);
         return it == drives.end() ? std::nullopt : it->second.label;
     }

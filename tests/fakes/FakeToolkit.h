@@ -54,6 +54,7 @@ class FakeListBox : public ui::ListBox {
     int id() const override { return params.id; }
     void addItem(const std::wstring& t) override { items.push_back(t); }
     void addItems(std::vector<std::wstring> t) override { items.insert(items.end(), t.begin(), t.end()); }
+    void addTexts(const std::vector<const wchar_t*>& t) override { items.insert(items.end(), t.begin(), t.end()); }
     void deleteItem(int i) override {
         if (i < 0 || i >= count())
             return;

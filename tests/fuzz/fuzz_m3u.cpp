@@ -11,14 +11,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::vector<std::uint8_t> bytes(data, data + size);
     for (const wchar_t* name : {L"E:\\Lists\\x.m3u", L"E:\\Lists\\x.m3u8"}) {
         auto entries = vx::m3u::read(bytes, name, system);
-        if (entries.titles.size() != entries.paths.size())
+        if (entries.titles().size() != entries.paths().size())
             __builtin_trap();
-        for (const auto& p : entries.paths)
+        for (const auto& p : entries.paths())
             if (p.empty())
                 __builtin_trap();
-        auto saved = vx::m3u::encode(entries.paths, system);
+        auto saved = vx::m3u::encode(entries.paths(), system);
         auto again = vx::m3u::read(saved, name, system);
-        if (again.paths.size() != entries.paths.size())
+        if (again.paths().size() != entries.paths().size())
             __builtin_trap();
     }
     std::wstring line(reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size);

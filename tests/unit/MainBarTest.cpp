@@ -1,7 +1,10 @@
 #include "app/TForm1.h"
 #include "fakes/FakePlatform.h"
+#include "folders/TForm2.h"
 #include "folders/TForm4.h"
+#include "folders/TForm5.h"
 #include "player/TForm8.h"
+#include "tools/TForm6.h"
 #include <gtest/gtest.h>
 
 using namespace vx;
@@ -37,6 +40,13 @@ TEST_F(MainBar, WindowsAreCreatedInTheirOrderAndOnlyTheBarIsShown) {
     EXPECT_EQ(m.ui.mainForm, &barForm());
     for (auto* f : m.ui.forms)
         EXPECT_FALSE(f->visible()) << "created hidden";
+}
+
+TEST_F(MainBar, TheThreeDrivePickersShareOneReadingOfTheDrives) {
+    EXPECT_EQ(m.disks.labelReads, 1) << "one label read for the one fixed drive, not one per picker";
+    EXPECT_EQ(app->Form2->DriveComboBox1->item(0), L"C: [SYSTEM]");
+    EXPECT_EQ(app->Form5->DriveComboBox1->item(0), L"c: [system]");
+    EXPECT_EQ(app->Form6->DriveComboBox1->item(0), L"C: [SYSTEM]");
 }
 
 TEST_F(MainBar, DocksInPlaceOfTheHiddenStartButtonAndKeepsItHidden) {

@@ -51,6 +51,8 @@ class ListBox : public Control {
     virtual void addItem(const std::wstring& text) = 0;
     // Adds many items with one redraw at the end; the texts are taken over (move them in).
     virtual void addItems(std::vector<std::wstring> texts) = 0;
+    // The same for texts that stay where they are (null-terminated, valid during the call).
+    virtual void addTexts(const std::vector<const wchar_t*>& texts) = 0;
     virtual void deleteItem(int index) = 0;
     virtual void clear() = 0;
     virtual int count() const = 0;

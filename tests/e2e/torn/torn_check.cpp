@@ -24,10 +24,10 @@ int versionOfFolders(const std::vector<std::uint8_t>& bytes) {
 
 int versionOfPlaylist(const std::vector<std::uint8_t>& bytes, vx::platform::System& system) {
     auto entries = vx::m3u::read(bytes, L"C:\\x.m3u", system);
-    if (entries.paths.empty())
+    if (entries.paths().empty())
         return -1;
-    int version = std::stoi(entries.paths[0].substr(14));
-    return entries.paths == vx::torn::playlist(version) ? version : -1;
+    int version = std::stoi(entries.paths()[0].substr(14));
+    return entries.paths() == vx::torn::playlist(version) ? version : -1;
 }
 
 int versionOfPicture(const std::vector<std::uint8_t>& bytes) {

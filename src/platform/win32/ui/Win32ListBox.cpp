@@ -64,11 +64,19 @@ void Win32ListBox::addItem(const std::wstring& text) {
 }
 
 void Win32ListBox::addItems(std::vector<std::wstring> texts) {
+    std::vector<const wchar_t*> pointers;
+    pointers.reserve(texts.size());
+    for (const auto& text : texts)
+        pointers.push_back(text.c_str());
+    addTexts(pointers);
+}
+
+void Win32ListBox::addTexts(const std::vector<const wchar_t*>& texts) {
     if (texts.empty())
         return;
     std::size_t chars = 0;
-    for (const auto& text : texts)
-        chars += text.size() + 1;
+    for (const wchar_t* text : texts)
+        chars += wcslen(text) + 1;
     // With redrawing on, every string added repaints and re-ranges the scroll bar: a fill of a
     // hundred thousand entries took minutes. Off, and with the storage reserved, it takes a
     // fraction of a second. The strings go straight to the control's own procedure, past this
@@ -76,8 +84,8 @@ void Win32ListBox::addItems(std::vector<std::wstring> texts) {
     // scroll position.
     SendMessageW(hwnd_, WM_SETREDRAW, FALSE, 0);
     SendMessageW(hwnd_, LB_INITSTORAGE, texts.size(), chars * sizeof(wchar_t));
-    for (const auto& text : texts)
-        CallWindowProcW(original_, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    for (const wchar_t* text : texts)
+        CallWindowProcW(original_, hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
     SendMessageW(hwnd_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }

@@ -23,6 +23,7 @@ class Win32ListBox : public ui::ListBox {
     int id() const override { return id_; }
     void addItem(const std::wstring& text) override;
     void addItems(std::vector<std::wstring> texts) override;
+    void addTexts(const std::vector<const wchar_t*>& texts) override;
     void deleteItem(int index) override;
     void clear() override;
     int count() const override;

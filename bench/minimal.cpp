@@ -1,5 +1,11 @@
-// The baseline: the smallest Win32 program with one visible window, built like Vextral.
+// The baselines of the start-up figure, built like Vextral: the smallest Win32 program with one
+// visible window ("minimal"), and, built with VX_FLOOR, the floor: the same program with
+// Vextral's own needs at start, its manifest (visual styles through common controls 6, DPI
+// awareness, from floor.rc) and the common controls initialised for the same classes.
 #include <windows.h>
+#ifdef VX_FLOOR
+#include <commctrl.h>
+#endif
 
 static LRESULT CALLBACK procedure(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     if (m == WM_DESTROY)
@@ -8,6 +14,10 @@ static LRESULT CALLBACK procedure(HWND w, UINT m, WPARAM wp, LPARAM lp) {
 }
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+#ifdef VX_FLOOR
+    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&icc);
+#endif
     WNDCLASSW wc{};
     wc.lpfnWndProc = procedure;
     wc.hInstance = instance;

@@ -33,11 +33,11 @@ TEST(Win32Form, InnerBorderFramesTheClientAreaInTheBackgroundColour) {
     win32::Win32Toolkit toolkit(L"Vextral form test");
     auto plain = dialog(toolkit, L"TPlainTestForm", 0);
     auto framed = dialog(toolkit, L"TFramedTestForm", 2);
-    ui::ButtonSpec spec;
-    spec.id = 7001;
-    spec.rect = {0, 40, 117, 22};
-    spec.text = L"Открыть";
-    auto& button = framed->addButton(spec);
+    ui::ButtonSpec openButton;
+    openButton.id = 7001;
+    openButton.rect = {0, 40, 117, 22};
+    openButton.text = L"Открыть";
+    auto& button = framed->addButton(openButton);
     plain->show();
     framed->show();
     HWND p = reinterpret_cast<HWND>(plain->handle()), f = reinterpret_cast<HWND>(framed->handle());

@@ -42,7 +42,7 @@ DWORD exStyleFor(const ui::FormSpec& params) {
 } // namespace
 
 Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params)
-    : toolkit_(toolkit), spec_(params), isMain_(params.main) {
+    : toolkit_(toolkit), params_(params), isMain_(params.main) {
     registerClass(params.windowClass, CS_DBLCLKS);
     face_ = colourRef(params.background);
     background_.reset(CreateSolidBrush(face_));
@@ -91,8 +91,8 @@ void Win32Form::show() {
     const bool wasVisible = visible();
     ShowWindow(hwnd(), overlay_ || isMain_ ? SW_SHOWNOACTIVATE : SW_SHOW);
     if (!overlay_ && !(GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD)) {
-        SetWindowPos(hwnd(), spec_.topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        if (spec_.frame != ui::Frame::None)
+        SetWindowPos(hwnd(), params_.topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        if (params_.frame != ui::Frame::None)
             SetForegroundWindow(hwnd());
     }
     if (!wasVisible && onShow)
@@ -150,7 +150,7 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
     if (!taskbar) {
         // A window standing alone on the screen keeps its own face.
         SetWindowPos(hwnd(), HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOACTIVATE);
-        setFace(colourRef(spec_.background));
+        setFace(colourRef(params_.background));
         return;
     }
     if (toolkit_.underWine() && !toolkit_.childDockForced()) {
@@ -166,7 +166,7 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
                      SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
     followTaskbarColour();
-    if (overlay_ || spec_.transparentBackground)
+    if (overlay_ || params_.transparentBackground)
         SetTimer(hwnd(), DockTimerId, DockIntervalMs, nullptr);
 }
 
@@ -174,7 +174,7 @@ void Win32Form::followTaskbarColour() {
     // The face takes the colour of the taskbar beside the window, so only the controls'
     // pictures stand out; the window stays opaque and takes every press. A point that cannot
     // be read this time keeps the colour the face has.
-    if (!spec_.transparentBackground || !dockedTo_)
+    if (!params_.transparentBackground || !dockedTo_)
         return;
     if (const auto colour = taskbarColourBeside(dockedTo_, dockOffset_))
         setFace(*colour);

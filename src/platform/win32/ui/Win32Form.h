@@ -78,7 +78,7 @@ class Win32Form : public WindowBase, public ui::Form {
     void paintBorder();
 
     Win32Toolkit& toolkit_;
-    ui::FormSpec spec_;
+    ui::FormSpec params_;
     bool isMain_ = false;
     bool closing_ = false; // the program itself destroys the window
     bool modal_ = false;

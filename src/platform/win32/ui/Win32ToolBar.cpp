@@ -15,12 +15,12 @@ constexpr int GlyphSize = 16;
 // ---- tool button ----
 
 Win32ToolButton::Win32ToolButton(Win32Form& form, HWND bar, const ui::ToolButtonSpec& params, const RECT& place)
-    : form_(form), bar_(bar), spec_(params) {
+    : form_(form), bar_(bar), params_(params) {
     registerClass(L"TToolButton");
     createWindow(L"TToolButton", 0, WS_CHILD | WS_VISIBLE, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, bar, reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)),
                  params.hint.empty() ? params.name.c_str() : params.hint.c_str());
-    if (!spec_.hint.empty()) {
+    if (!params_.hint.empty()) {
         TTTOOLINFOW info = toolInfo();
         toolAdded_ = SendMessageW(form_.tooltip(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info)) != 0;
     }
@@ -39,7 +39,7 @@ TTTOOLINFOW Win32ToolButton::toolInfo() {
     info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     info.hwnd = bar_;
     info.uId = reinterpret_cast<UINT_PTR>(hwnd());
-    info.lpszText = const_cast<wchar_t*>(spec_.hint.c_str());
+    info.lpszText = const_cast<wchar_t*>(params_.hint.c_str());
     return info;
 }
 
@@ -56,7 +56,7 @@ void Win32ToolButton::paint() {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     const int shift = down ? 1 : 0;
     const int size = form_.dpi().px(GlyphSize);
-    paintGlyph(dc, spec_.glyph, (r.right - size) / 2 + shift, (r.bottom - size) / 2 + shift, form_.dpi());
+    paintGlyph(dc, params_.glyph, (r.right - size) / 2 + shift, (r.bottom - size) / 2 + shift, form_.dpi());
     EndPaint(hwnd(), &ps);
 }
 
@@ -127,7 +127,7 @@ LRESULT Win32ToolButton::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 // ---- tool bar ----
 
-Win32ToolBar::Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& params) : form_(form), spec_(params) {
+Win32ToolBar::Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& params) : form_(form), params_(params) {
     registerClass(L"TToolBar");
     const RECT r = form.place(params.rect);
     const int width = r.right - r.left, height = r.bottom - r.top;
@@ -136,8 +136,8 @@ Win32ToolBar::Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& params) : for
 }
 
 ui::ToolButton& Win32ToolBar::addButton(const ui::ToolButtonSpec& params) {
-    const int top = EdgeWidth + int(buttons_.size()) * spec_.buttonHeight;
-    const RECT place = form_.place(Rect{EdgeWidth, top, spec_.buttonWidth, spec_.buttonHeight});
+    const int top = EdgeWidth + int(buttons_.size()) * params_.buttonHeight;
+    const RECT place = form_.place(Rect{EdgeWidth, top, params_.buttonWidth, params_.buttonHeight});
     buttons_.push_back(std::make_unique<Win32ToolButton>(form_, hwnd(), params, place));
     return *buttons_.back();
 }

@@ -16,9 +16,9 @@ class Win32ToolButton : public WindowBase, public ui::ToolButton {
     Win32ToolButton(Win32Form& form, HWND bar, const ui::ToolButtonSpec& params, const RECT& place);
     ~Win32ToolButton() override;
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
-    int id() const override { return spec_.id; }
-    ui::Glyph glyph() const override { return spec_.glyph; }
-    std::wstring hint() const override { return spec_.hint; }
+    int id() const override { return params_.id; }
+    ui::Glyph glyph() const override { return params_.glyph; }
+    std::wstring hint() const override { return params_.hint; }
 
   protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -32,7 +32,7 @@ class Win32ToolButton : public WindowBase, public ui::ToolButton {
 
     Win32Form& form_;
     HWND bar_;
-    ui::ToolButtonSpec spec_;
+    ui::ToolButtonSpec params_;
     bool hot_ = false;
     bool pressed_ = false;
     bool tracking_ = false;
@@ -44,7 +44,7 @@ class Win32ToolBar : public WindowBase, public ui::ToolBar {
   public:
     Win32ToolBar(Win32Form& form, const ui::ToolBarSpec& params);
     WindowId handle() const override { return reinterpret_cast<WindowId>(hwnd()); }
-    int id() const override { return spec_.id; }
+    int id() const override { return params_.id; }
     ui::ToolButton& addButton(const ui::ToolButtonSpec& params) override;
 
   protected:
@@ -52,7 +52,7 @@ class Win32ToolBar : public WindowBase, public ui::ToolBar {
 
   private:
     Win32Form& form_;
-    ui::ToolBarSpec spec_;
+    ui::ToolBarSpec params_;
     std::vector<std::unique_ptr<Win32ToolButton>> buttons_;
 };
 

@@ -7,7 +7,6 @@
 #include "folders/TForm4.h"
 #include "folders/TForm5.h"
 #include "player/TForm8.h"
-#include "platform/ui/Guard.h"
 #include "player/TForm9.h"
 #include "tools/TForm3.h"
 #include "tools/TForm6.h"

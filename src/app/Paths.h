@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace vx::paths {
 
@@ -7,5 +8,7 @@ namespace vx::paths {
 std::wstring folderOf(const std::wstring& path);
 // The text after the last '\\' or ':' (the whole path if it has neither).
 std::wstring fileNameOf(const std::wstring& path);
+// Whether the path ends with `tail` (given in small letters), Latin capitals counting as small.
+bool endsWithNoCase(const std::wstring& path, std::wstring_view tail);
 
 } // namespace vx::paths

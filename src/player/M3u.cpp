@@ -7,19 +7,6 @@ namespace vx::m3u {
 
 namespace {
 
-bool endsWithNoCase(const std::wstring& s, std::wstring_view tail) {
-    if (s.size() < tail.size())
-        return false;
-    for (std::size_t i = 0; i < tail.size(); ++i) {
-        wchar_t c = s[s.size() - tail.size() + i];
-        if (c >= L'A' && c <= L'Z')
-            c = wchar_t(c - L'A' + L'a');
-        if (c != tail[i])
-            return false;
-    }
-    return true;
-}
-
 // "\\server\share" of a network path, or the empty text.
 std::wstring shareRoot(const std::wstring& path) {
     if (path.size() < 3 || path[0] != L'\\' || path[1] != L'\\')
@@ -78,7 +65,7 @@ std::wstring decode(const std::vector<std::uint8_t>& bytes, const std::wstring& 
     const bool bom = raw.substr(0, utf8::Bom.size()) == utf8::Bom;
     if (bom)
         return utf8::decode(raw.substr(utf8::Bom.size()));
-    if (endsWithNoCase(playlistName, L".m3u8"))
+    if (paths::endsWithNoCase(playlistName, L".m3u8"))
         return utf8::decode(raw);
     return system.fromAnsi(std::string(raw));
 }
@@ -116,6 +103,11 @@ Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playli
         lines += c == Char('\n');
     out.reserve(lines, text.size() + lines);
     std::wstring& block = out.text();
+    auto addTitle = [&](View part) {
+        const std::size_t at = block.size();
+        field(part, block);
+        out.endTitle(at);
+    };
     const Char header[] = {'#', 'E', 'X', 'T', 'M', '3', 'U'};
     bool first = true;
     bool titlePending = false;
@@ -139,18 +131,14 @@ Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playli
         if (line[0] == Char('#') && !titlePending) {
             // The title: all after the first ",", or the line without its "#".
             auto comma = line.find(Char(','));
-            const std::size_t at = block.size();
-            field(comma == View::npos ? line.substr(1) : line.substr(comma + 1), block);
-            out.endTitle(at);
+            addTitle(comma == View::npos ? line.substr(1) : line.substr(comma + 1));
             titlePending = true;
             continue;
         }
         if (!titlePending) {
             const Char separators[] = {'\\', ':'};
             const auto cut = line.find_last_of(View(separators, 2));
-            const std::size_t at = block.size();
-            field(cut == View::npos ? line : line.substr(cut + 1), block);
-            out.endTitle(at);
+            addTitle(cut == View::npos ? line : line.substr(cut + 1));
         }
         const bool asWritten = line.size() >= 2 && line[0] == Char('\\') && line[1] == Char('\\');
         const bool complete = asWritten || (line[0] != Char('\\') && line[0] != Char('#') &&
@@ -180,7 +168,7 @@ Entries parse(std::wstring_view text, const std::wstring& playlistName) {
 
 Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlistName, platform::System& system) {
     std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (raw.substr(0, utf8::Bom.size()) == utf8::Bom || endsWithNoCase(playlistName, L".m3u8")) {
+    if (raw.substr(0, utf8::Bom.size()) == utf8::Bom || paths::endsWithNoCase(playlistName, L".m3u8")) {
         if (raw.substr(0, utf8::Bom.size()) == utf8::Bom)
             raw.remove_prefix(utf8::Bom.size());
         return parseLines(raw, playlistName, [](std::string_view v, std::wstring& to) { to += utf8::decode(v); });

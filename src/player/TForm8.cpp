@@ -35,15 +35,7 @@ std::wstring currentFolderOf(const std::wstring& path) {
 
 // Whether a dropped file is a playlist: ".m3u" or ".m3u8" in any case.
 bool isDroppedPlaylist(const std::wstring& path) {
-    const std::wstring name = paths::fileNameOf(path);
-    const auto dot = name.rfind(L'.');
-    if (dot == std::wstring::npos)
-        return false;
-    std::wstring ext = name.substr(dot);
-    for (auto& c : ext)
-        if (c >= L'A' && c <= L'Z')
-            c = wchar_t(c - L'A' + L'a');
-    return ext == L".m3u" || ext == L".m3u8";
+    return paths::endsWithNoCase(path, L".m3u") || paths::endsWithNoCase(path, L".m3u8");
 }
 
 } // namespace

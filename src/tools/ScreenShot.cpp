@@ -1,22 +1,11 @@
 #include "tools/ScreenShot.h"
+#include "app/Paths.h"
 #include "platform/Error.h"
 #include "tools/Bmp.h"
 
 namespace vx {
 
-bool isPngName(const std::wstring& path) {
-    constexpr std::wstring_view Png = L".png";
-    if (path.size() < Png.size())
-        return false;
-    for (std::size_t i = 0; i < Png.size(); ++i) {
-        wchar_t c = path[path.size() - Png.size() + i];
-        if (c >= L'A' && c <= L'Z')
-            c = wchar_t(c - L'A' + L'a');
-        if (c != Png[i])
-            return false;
-    }
-    return true;
-}
+bool isPngName(const std::wstring& path) { return paths::endsWithNoCase(path, L".png"); }
 
 void saveScreenShot(platform::Screen& screen, platform::Files& files, const std::wstring& path) {
     const platform::Image image = screen.capture();

@@ -54,24 +54,7 @@ LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 Win32Toolkit::Win32Toolkit(const std::wstring& title)
-    : app_(
-          title,
-          [this] {
-              if (onTaskbarCreated)
-                  dispatch(onTaskbarCreated);
-          },
-          [this] {
-              if (onShutdownCancelled)
-                  dispatch(onShutdownCancelled);
-          },
-          [this] {
-              if (onSessionEnding)
-                  dispatch(onSessionEnding);
-          },
-          [this] {
-              if (onWatch)
-                  dispatch(onWatch);
-          }),
+    : app_(title, relay(onTaskbarCreated), relay(onShutdownCancelled), relay(onSessionEnding), relay(onWatch)),
       underWine_(runningUnderWine()),
       childDockForced_(GetEnvironmentVariableW(L"VEXTRAL_TEST_CHILD_DOCK", nullptr, 0) > 0) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
@@ -90,6 +73,13 @@ void Win32Toolkit::markApplicationToolWindow() {
 }
 
 void Win32Toolkit::dispatch(const std::function<void()>& handler) { ui::guarded(*this, handler); }
+
+std::function<void()> Win32Toolkit::relay(std::function<void()>& handler) {
+    return [this, &handler] {
+        if (handler)
+            dispatch(handler);
+    };
+}
 
 // Only paint messages and messages sent by other threads are handled, so no click or key can
 // start another handler meanwhile. The program's own windows repaint at the first pass; the

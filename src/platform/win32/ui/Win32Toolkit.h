@@ -62,6 +62,9 @@ class Win32Toolkit : public ui::Toolkit {
     const DpiScale& dpi() const { return dpi_; }
     // Runs an event handler inside the error guard.
     void dispatch(const std::function<void()>& handler);
+    // What the application window runs for one of the toolkit's handlers: the handler as it is
+    // set when the message comes, through the error guard, or nothing while it is unset.
+    std::function<void()> relay(std::function<void()>& handler);
     // Pumps messages until `done` says stop (for modal windows); false when WM_QUIT arrived.
     bool pumpUntil(const std::function<bool()>& done);
 

@@ -1,9 +1,12 @@
 // launch_timer: starts a program several times and measures, for each start, the time until a
-// visible window of the given class exists and the process's private memory a moment later.
+// visible window of the given class exists, the time until that window answers a message (its
+// thread has reached a message loop, so a press on it is acted on), and the process's private
+// memory a moment later.
 //
 //   launch_timer RUNS CLASS PROGRAM
 //
-// Prints "median_ms private_kb" (medians over the runs). It joins the desktop named "shell".
+// Prints "shown_ms private_kb answers_ms" (medians over the runs). It joins the desktop named
+// "shell".
 #include "Clock.h"
 #include <windows.h>
 #include <psapi.h>
@@ -39,7 +42,7 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = _wtoi(argv[1]);
     const wchar_t* cls = argv[2];
     std::wstring command = L"\"" + std::wstring(argv[3]) + L"\"";
-    std::vector<double> times;
+    std::vector<double> times, answers;
     std::vector<SIZE_T> memory;
     for (int i = 0; i < runs; ++i) {
         STARTUPINFOW si{sizeof(si)};
@@ -49,10 +52,13 @@ int wmain(int argc, wchar_t** argv) {
         double start = nowMs();
         if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
             return 1;
-        double found = -1;
+        double found = -1, answered = -1;
         while (nowMs() - start < 30000) {
-            if (findVisible(cls)) {
+            if (HWND w = findVisible(cls)) {
                 found = nowMs() - start;
+                DWORD_PTR ignored;
+                if (SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &ignored))
+                    answered = nowMs() - start;
                 break;
             }
             Sleep(1);
@@ -65,14 +71,15 @@ int wmain(int argc, wchar_t** argv) {
         WaitForSingleObject(pi.hProcess, 5000);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
-        if (found < 0)
+        if (found < 0 || answered < 0)
             return 1;
         times.push_back(found);
+        answers.push_back(answered);
         // Wine fills the commit charge but not always PrivateUsage; both count private bytes.
         memory.push_back(counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage);
         // The program shows the Start button again only on a clean exit; the next run hides it.
         Sleep(200);
     }
-    printf("%.1f %zu\n", median(times), size_t(median(memory) / 1024));
+    printf("%.1f %zu %.1f\n", median(times), size_t(median(memory) / 1024), median(answers));
     return 0;
 }

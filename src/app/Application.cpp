@@ -22,6 +22,10 @@ void Application::create() {
     try {
         Form1->FormCreate();
         platform.ui.markApplicationToolWindow();
+        // The bar is docked: it shows now, and the hidden windows are made behind it. What the
+        // user presses meanwhile waits in the queue for the message loop; the bar passes over
+        // a press that a message box during the creation below would hand it early.
+        Form1->showDocked();
         // Each creation handler runs under its own guard: a failure in one (a setting of the
         // wrong type) is reported and the windows after it are still made.
         auto created = [this](auto& form) { ui::guarded(platform.ui, [&form] { form.FormCreate(); }); };
@@ -38,6 +42,9 @@ void Application::create() {
         Form8 = std::make_unique<TForm8>(*this);
         created(*Form8);
         Form9 = std::make_unique<TForm9>(*this);
+        windowsMade_ = true;
+        // The shell may have laid out its buttons again, Start button included, meanwhile.
+        Form1->keepStartButtonHidden();
     } catch (...) {
         // The program cannot come up: the Start button it hid is given back before it ends.
         Form1->Pusk(true);

@@ -29,6 +29,8 @@ class Application {
 
     // Creates the windows in their required order, running each creation handler.
     void create();
+    // Whether create() has made all nine windows: the bar shows before the other eight exist.
+    bool windowsMade() const { return windowsMade_; }
     // Runs the message loop until the main bar is closed.
     void run();
 
@@ -69,6 +71,7 @@ class Application {
 
   private:
     std::optional<std::vector<DriveFacts>> drives_;
+    bool windowsMade_ = false;
 };
 
 } // namespace vx

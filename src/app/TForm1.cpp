@@ -41,22 +41,30 @@ void TForm1::makeWindow() {
     const bool unfolded = app_.flags.PanelUnfolded;
     SpeedButton2->setGlyph(unfolded ? ui::Glyph::ArrowDown : ui::Glyph::ArrowUp);
     SpeedButton2->setHint(unfolded ? L"Свернуть" : L"Развернуть");
-    SpeedButton2->onClick = [this] { SpeedButton2Click(); };
+    SpeedButton2->onClick = whenWindowsMade(&TForm1::SpeedButton2Click);
 
     SpeedButton1 = &window_->addSpeedButton({1001, {25, 0, 25, 22}, {}});
     SpeedButton1->setGlyph(ui::Glyph::StartFlag);
     SpeedButton1->setHint(L"Пуск");
-    SpeedButton1->onClick = [this] { SpeedButton1Click(); };
+    SpeedButton1->onClick = whenWindowsMade(&TForm1::SpeedButton1Click);
 
     PopupMenu1 = &window_->addPopupMenu();
-    PopupMenu1->addItem(L"Закрыть", [this] { N5Click(); });
-    PopupMenu1->addItem(L"Настройка", [this] { N1Click(); });
+    PopupMenu1->addItem(L"Закрыть", whenWindowsMade(&TForm1::N5Click));
+    PopupMenu1->addItem(L"Настройка", whenWindowsMade(&TForm1::N1Click));
     PopupMenu1->addItem(L"-", nullptr);
-    PopupMenu1->addItem(L"О программе", [this] { N4Click(); });
+    PopupMenu1->addItem(L"О программе", whenWindowsMade(&TForm1::N4Click));
     SpeedButton2->setPopupMenu(PopupMenu1);
 
     window_->onClose = [this] { FormClose(); };
     window_->addTimer(ShellWatchMs, [this] { keepStartButtonHidden(); });
+}
+
+std::function<void()> TForm1::whenWindowsMade(void (TForm1::*handler)()) {
+    // The bar shows before the other windows exist; its commands all reach those windows.
+    return [this, handler] {
+        if (app_.windowsMade())
+            (this->*handler)();
+    };
 }
 
 void TForm1::FormCreate() {
@@ -69,6 +77,13 @@ void TForm1::FormCreate() {
     app_.Settings.open();
     Pusk(false);
     window_->dock(TaskbarWnd, Rect{3, 0, BarWidth, BarHeight});
+}
+
+void TForm1::showDocked() {
+    window_->show();
+    // A window appearing over the taskbar makes the shell lay out its buttons again, which can
+    // show the Start button behind the bar.
+    Pusk(false);
 }
 
 void TForm1::Pusk(bool show) {

@@ -58,6 +58,8 @@ class TForm1 {
 
     // Windows ends the session: the exit sequence runs before the program is ended.
     void SessionEnding();
+    // Shows the docked bar at start, before the other windows are made.
+    void showDocked();
     // Makes the bar again when the taskbar it was docked into took it along.
     void keepBar();
 
@@ -66,6 +68,8 @@ class TForm1 {
     using StepRunner = std::function<bool(const std::function<void()>&)>;
     bool closeAll(const StepRunner& run);
     void makeWindow();
+    // A handler for a press on the bar that does nothing until all nine windows exist.
+    std::function<void()> whenWindowsMade(void (TForm1::*handler)());
     void resumeRunning();
     // Shows again the windows that were on screen (`before`) and have been closed since.
     void showAgain(const WindowFlags& before);

@@ -417,7 +417,12 @@ class FakeToolkit : public ui::Toolkit {
         return a;
     }
     void notify(const std::wstring& text) override { notices.push_back(text); }
-    void showError(const std::wstring& text) override { errors.push_back(text); }
+    std::function<void()> whileErrorShown; // what the user does while an error box is up
+    void showError(const std::wstring& text) override {
+        errors.push_back(text);
+        if (whileErrorShown)
+            whileErrorShown();
+    }
     int repaintWaits = 0;
     void letUncoveredWindowsRepaint() override { ++repaintWaits; }
     std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) override {

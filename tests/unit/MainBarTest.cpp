@@ -38,8 +38,9 @@ TEST_F(MainBar, WindowsAreCreatedInTheirOrderAndOnlyTheBarIsShown) {
                                                 L"TForm7", L"TForm8", L"TForm9"}));
     EXPECT_TRUE(m.ui.toolWindowMarked);
     EXPECT_EQ(m.ui.mainForm, &barForm());
+    EXPECT_TRUE(barForm().visible());
     for (auto* f : m.ui.forms)
-        EXPECT_FALSE(f->visible()) << "created hidden";
+        EXPECT_EQ(f->visible(), f == &barForm()) << "only the bar shows, the others are created hidden";
 }
 
 TEST_F(MainBar, TheThreeDrivePickersShareOneReadingOfTheDrives) {
@@ -175,7 +176,24 @@ TEST(MainBarStart, ASettingOfTheWrongTypeIsReportedOnceAndTheStartGoesOn) {
     fakes::FakeMachine m;
     m.registry.keys[{platform::RegRoot::CurrentUser, SettingsStore::KeyPath}][setting::Drive] =
         platform::RegValue{platform::regtype::Dword, {3, 0, 0, 0}}; // as an imported .reg file leaves it
+    // The bar shows once docked; the error box's own message loop hands it the user's presses
+    // while the windows after the drive dialog do not exist yet: they do nothing.
+    bool barShown = false;
+    m.ui.whileErrorShown = [&m, &barShown] {
+        barShown = m.form(L"TForm1").visible();
+        m.ui.answers = {true};
+        m.ui.click(*m.app->Form1->SpeedButton2);
+        m.ui.click(*m.app->Form1->SpeedButton1);
+        for (auto& item : m.form(L"TForm1").menus.at(0)->items)
+            m.ui.fire(item.onClick);
+    };
     auto& app = m.start();
+    EXPECT_TRUE(barShown);
+    EXPECT_FALSE(m.form(L"TForm3").visible());
+    EXPECT_FALSE(app.flags.PanelUnfolded);
+    EXPECT_TRUE(m.shell.presses.empty());
+    EXPECT_TRUE(m.ui.questions.empty()) << "no close question";
+    EXPECT_FALSE(m.form(L"TForm1").closed);
     EXPECT_EQ(m.ui.errors, (std::vector<std::wstring>{L"Invalid data type for 'Drive'"}));
     EXPECT_TRUE(m.form(L"TForm1").docked);
     EXPECT_FALSE(m.shell.visible[m.shell.startButton]);

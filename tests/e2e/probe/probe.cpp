@@ -234,8 +234,12 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     std::wstring cmd = argv[1];
     if (cmd == L"wait" && argc >= 3) {
-        HWND w = waitFor(argv[2], nullptr, timeoutArg(argc, argv, 3));
-        if (!w)
+        // Shown, and answering: the program's bar shows before its other windows are made, and
+        // a press counts only once its message loop runs.
+        const DWORD timeout = timeoutArg(argc, argv, 3);
+        HWND w = waitFor(argv[2], nullptr, timeout);
+        DWORD_PTR ignored;
+        if (!w || !SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &ignored))
             return 1;
         printRect(w);
         return 0;

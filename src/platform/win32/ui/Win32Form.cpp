@@ -90,6 +90,9 @@ void Win32Form::setChildColours(HWND child, COLORREF text, std::optional<COLORRE
 void Win32Form::show() {
     const bool wasVisible = visible();
     ShowWindow(hwnd(), overlay_ || isMain_ ? SW_SHOWNOACTIVATE : SW_SHOW);
+    // Painted now, not when the loop next runs: the bar shows while the program is still
+    // making its other windows.
+    UpdateWindow(hwnd());
     if (!overlay_ && !(GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD)) {
         SetWindowPos(hwnd(), params_.topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         if (params_.frame != ui::Frame::None)

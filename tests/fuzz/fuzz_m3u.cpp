@@ -1,6 +1,6 @@
 // Arbitrary bytes as a playlist file, read as ANSI and as UTF-8: the two lists always stay in
-// step, every title line's title comes from the title rule, and what is read saves and reads
-// back to the same paths.
+// step, the null-terminated texts handed to the lists match the entries, every title line's
+// title comes from the title rule, and what is read saves and reads back to the same paths.
 #include "fakes/FakeSystem.h"
 #include "player/M3u.h"
 #include <cstddef>
@@ -16,6 +16,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& p : entries.paths())
             if (p.empty())
                 __builtin_trap();
+        // The texts the lists take end exactly where the entries' texts end.
+        const auto titleTexts = entries.titleTexts();
+        const auto pathTexts = entries.pathTexts();
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            for (auto [text, view] : {std::pair{titleTexts[i], entries.title(i)}, std::pair{pathTexts[i], entries.path(i)}})
+                if (view.find(L'\0') == std::wstring_view::npos && std::wstring_view(text) != view)
+                    __builtin_trap();
         auto saved = vx::m3u::encode(entries.paths(), system);
         auto again = vx::m3u::read(saved, name, system);
         if (again.paths().size() != entries.paths().size())

@@ -14,10 +14,8 @@ constexpr std::wstring_view Header = L"#EXTM3U";
 std::wstring GetTitle(std::wstring_view line);
 
 // The entries a playlist yields, display text and stored path index for index. The texts stand
-// in one block, each ended by a null character: the playlist's decoded text itself, its line
-// ends overwritten with null characters, so a title and a path as written are parts of their
-// line and a long playlist is read without a copy per text; a list box takes each text as it
-// stands.
+// in one block, each ended by a null character: a long playlist is read without a heap block
+// per text, and a list box takes each text as it stands.
 class Entries {
   public:
     std::size_t size() const { return paths_.size(); }
@@ -30,21 +28,22 @@ class Entries {
     std::vector<std::wstring> titles() const { return copies(titles_); }
     std::vector<std::wstring> paths() const { return copies(paths_); }
 
-    // Building: the block is the decoded text; a title or a path is a part of it that is
-    // followed by a null character, or a text appended to it.
-    explicit Entries(std::wstring block) : text_(std::move(block)) {}
+    // Building: a text is appended to the block and then ended as a title or as a path.
+    void reserve(std::size_t entries, std::size_t chars);
     std::wstring& text() { return text_; }
-    void addTitle(std::size_t start, std::size_t length) { titles_.push_back({start, length}); }
-    void addPath(std::size_t start, std::size_t length) { paths_.push_back({start, length}); }
-    // Appends a text and its null character to the block; where it starts.
-    std::size_t append(std::wstring_view text);
+    void endTitle(std::size_t start);
+    void endPath(std::size_t start);
     void dropLastTitle() { titles_.pop_back(); }
 
   private:
+    // Offsets of 32 bits: half the memory of a long list's offsets, and room for texts of up to
+    // four thousand million characters (a longer playlist is refused).
     struct Span {
-        std::size_t start;
-        std::size_t length;
+        std::uint32_t start;
+        std::uint32_t length;
     };
+    // The text from `start` to the block's end, ended by a null character.
+    Span spanFrom(std::size_t start);
     std::wstring_view view(const Span& s) const { return std::wstring_view(text_).substr(s.start, s.length); }
     std::vector<const wchar_t*> pointers(const std::vector<Span>& spans) const;
     std::vector<std::wstring> copies(const std::vector<Span>& spans) const;

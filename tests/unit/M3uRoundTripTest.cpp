@@ -17,9 +17,9 @@ TEST(M3uRoundTrip, PathLineBeginningWithHashSurvivesSaveAndReload) {
     ASSERT_EQ(entries.paths().size(), 3u);
     EXPECT_EQ(entries.titles()[0], L"title");
     EXPECT_EQ(entries.paths()[0], L"E:\\Lists\\#C:\\a.mp3");
-    // The resolved path is appended to the texts, which may move them; the others are parts of
-    // their lines, ended where the line ended (CR LF, or the end of the file): both forms the
-    // lists take read right.
+    // The resolved path outgrows the room reserved from the file's size, so the texts move;
+    // both forms the lists take still read right, up to each line's end (CR LF, or the end of
+    // the file).
     EXPECT_EQ(entries.title(1), L"b.mp3");
     EXPECT_STREQ(entries.pathTexts()[0], L"E:\\Lists\\#C:\\a.mp3");
     EXPECT_STREQ(entries.titleTexts()[1], L"b.mp3");

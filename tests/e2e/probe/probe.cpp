@@ -79,6 +79,18 @@ HWND waitFor(const wchar_t* cls, const wchar_t* caption, DWORD ms) {
     }
 }
 
+// Whether the program that owns `w` came to wait in its message loop with no input pending.
+bool waitForIdle(HWND w, DWORD ms) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(w, &process);
+    HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, process);
+    if (!handle)
+        return false;
+    const bool idle = WaitForInputIdle(handle, ms) == 0;
+    CloseHandle(handle);
+    return idle;
+}
+
 void printRect(HWND w) {
     RECT r{};
     GetWindowRect(w, &r);
@@ -234,12 +246,11 @@ int wmain(int argc, wchar_t** argv) {
         return 2;
     std::wstring cmd = argv[1];
     if (cmd == L"wait" && argc >= 3) {
-        // Shown, and answering: the program's bar shows before its other windows are made, and
-        // a press counts only once its message loop runs.
+        // Shown, and its program waiting for input: the program's bar shows before its other
+        // windows are made, and its message loop runs once they all exist.
         const DWORD timeout = timeoutArg(argc, argv, 3);
         HWND w = waitFor(argv[2], nullptr, timeout);
-        DWORD_PTR ignored;
-        if (!w || !SendMessageTimeoutW(w, WM_NULL, 0, 0, SMTO_NORMAL, timeout, &ignored))
+        if (!w || !waitForIdle(w, timeout))
             return 1;
         printRect(w);
         return 0;

@@ -42,7 +42,7 @@ int wmain(int argc, wchar_t** argv) {
     const int runs = _wtoi(argv[1]);
     const wchar_t* cls = argv[2];
     std::wstring command = L"\"" + std::wstring(argv[3]) + L"\"";
-    std::vector<double> times, answers;
+    std::vector<double> times, idle;
     std::vector<SIZE_T> memory;
     for (int i = 0; i < runs; ++i) {
         STARTUPINFOW si{sizeof(si)};
@@ -52,7 +52,7 @@ int wmain(int argc, wchar_t** argv) {
         double start = nowMs();
         if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
             return 1;
-        double found = -1, answered = -1;
+        double found = -1, idleAt = -1;
         while (nowMs() - start < 30000) {
             if (findVisible(cls)) {
                 found = nowMs() - start;
@@ -63,7 +63,7 @@ int wmain(int argc, wchar_t** argv) {
         // Idle: the program waits in its message loop with nothing to do, so a press on the
         // window is acted on at once (a thread that only waits for another's reply is not idle).
         if (found >= 0 && WaitForInputIdle(pi.hProcess, 30000) == 0)
-            answered = nowMs() - start;
+            idleAt = nowMs() - start;
         Sleep(500); // let the program settle before its memory is read
         PROCESS_MEMORY_COUNTERS_EX counters{};
         counters.cb = sizeof(counters);
@@ -72,15 +72,15 @@ int wmain(int argc, wchar_t** argv) {
         WaitForSingleObject(pi.hProcess, 5000);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
-        if (found < 0 || answered < 0)
+        if (found < 0 || idleAt < 0)
             return 1;
         times.push_back(found);
-        answers.push_back(answered);
+        idle.push_back(idleAt);
         // Wine fills the commit charge but not always PrivateUsage; both count private bytes.
         memory.push_back(counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage);
         // The program shows the Start button again only on a clean exit; the next run hides it.
         Sleep(200);
     }
-    printf("%.1f %zu %.1f\n", median(times), size_t(median(memory) / 1024), median(answers));
+    printf("%.1f %zu %.1f\n", median(times), size_t(median(memory) / 1024), median(idle));
     return 0;
 }

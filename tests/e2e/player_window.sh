@@ -74,11 +74,17 @@ click_at $((px + pw / 2)) $((py + ph - 11))
 vx_probe wait TForm8 5000 >/dev/null
 sleep 0.5
 
+# The OPEN plate's menu, its fourth item "Добавить папку": the import dialog in append mode.
+open_add_folder() {
+    click_at $((sx + 130)) $((sy + 9))
+    local mx my
+    read -r mx my _ _ <<<"$(vx_probe popup 5000 | clean)"
+    click_at $((mx + 30)) $((my + 3 * 19 + 9))
+    vx_probe wait TForm9 5000 >/dev/null
+}
+
 echo "player window: append by a double-click on the dialog's background (the tree keeps its choice), then cancel"
-click_at $((sx + 130)) $((sy + 9))
-read -r mx my _ _ <<<"$(vx_probe popup 5000 | clean)"
-click_at $((mx + 30)) $((my + 3 * 19 + 9)) # "Добавить папку"
-vx_probe wait TForm9 5000 >/dev/null
+open_add_folder
 read -r ox oy _ _ <<<"$(vx_probe crect TForm9 9003 | clean)"
 xdotool mousemove $((ox + 100)) $((oy + 12)) click --repeat 2 --delay 80 1
 sleep 0.5
@@ -91,10 +97,7 @@ vx_probe gone TForm9 5000 >/dev/null
 check_eq "cancel added nothing more" 5 "$(vx_probe items TForm8 8003 | clean | wc -l)"
 
 echo "player window: append with subfolders"
-click_at $((sx + 130)) $((sy + 9))
-read -r mx my _ _ <<<"$(vx_probe popup 5000 | clean)"
-click_at $((mx + 30)) $((my + 3 * 19 + 9)) # "Добавить папку"
-vx_probe wait TForm9 5000 >/dev/null
+open_add_folder
 read -r bx by _ _ <<<"$(vx_probe crect TForm9 9005 | clean)"
 click_at $((bx + 6)) $((by + 8))
 check_eq "the check box ticks" 1 "$(vx_probe checked TForm9 9005 | clean)"

@@ -1,6 +1,7 @@
 // vxprobe: looks at Vextral's windows from outside, for the end-to-end tests.
 //
-//   vxprobe wait CLASS [ms]          wait for a visible window of CLASS; print "x y w h"
+//   vxprobe wait CLASS [ms]          wait for a visible window of CLASS and its program's first
+//                                    wait for input; print "x y w h"
 //   vxprobe gone CLASS [ms]          wait until no visible window of CLASS is left
 //   vxprobe rect CLASS               print "x y w h visible" of the first window of CLASS
 //   vxprobe owner CLASS              print 1 when the window has an owner, 0 otherwise
@@ -28,6 +29,7 @@
 //                                    (any case), scrolled into view; print "x y w h" of its label
 //
 // It joins the desktop named "shell" when there is one, so that it sees the windows there.
+#include "platform/win32/Handles.h"
 #include <windows.h>
 #include <oleacc.h>
 #include <shlobj.h>
@@ -79,16 +81,17 @@ HWND waitFor(const wchar_t* cls, const wchar_t* caption, DWORD ms) {
     }
 }
 
+// The process that owns window `w`, opened for `access` (empty when it cannot be).
+vx::win32::UniqueHandle processOf(HWND w, DWORD access) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    return vx::win32::UniqueHandle(OpenProcess(access, FALSE, pid));
+}
+
 // Whether the program that owns `w` came to wait in its message loop with no input pending.
 bool waitForIdle(HWND w, DWORD ms) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(w, &process);
-    HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, process);
-    if (!handle)
-        return false;
-    const bool idle = WaitForInputIdle(handle, ms) == 0;
-    CloseHandle(handle);
-    return idle;
+    const auto process = processOf(w, SYNCHRONIZE | PROCESS_QUERY_INFORMATION);
+    return process && WaitForInputIdle(process.get(), ms) == 0;
 }
 
 void printRect(HWND w) {
@@ -177,31 +180,27 @@ std::wstring accessibleName(HWND w) {
 // a buffer placed in that process.
 class RemoteBuffer {
   public:
-    RemoteBuffer(HWND owner, SIZE_T size) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(owner, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    RemoteBuffer(HWND owner, SIZE_T size)
+        : process_(processOf(owner, PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE)) {
         if (process_)
-            address_ = VirtualAllocEx(process_, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+            address_ = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
     }
     ~RemoteBuffer() {
         if (address_)
-            VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
-        if (process_)
-            CloseHandle(process_);
+            VirtualFreeEx(process_.get(), address_, 0, MEM_RELEASE);
     }
     RemoteBuffer(const RemoteBuffer&) = delete;
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
     char* at(SIZE_T offset) const { return static_cast<char*>(address_) + offset; }
     bool write(SIZE_T offset, const void* data, SIZE_T size) const {
-        return address_ && WriteProcessMemory(process_, at(offset), data, size, nullptr);
+        return address_ && WriteProcessMemory(process_.get(), at(offset), data, size, nullptr);
     }
     bool read(SIZE_T offset, void* data, SIZE_T size) const {
-        return address_ && ReadProcessMemory(process_, at(offset), data, size, nullptr);
+        return address_ && ReadProcessMemory(process_.get(), at(offset), data, size, nullptr);
     }
 
   private:
-    HANDLE process_ = nullptr;
+    vx::win32::UniqueHandle process_;
     void* address_ = nullptr;
 };
 
@@ -423,14 +422,12 @@ int wmain(int argc, wchar_t** argv) {
         header->pFiles = sizeof(DROPFILES);
         header->fWide = TRUE;
         memcpy(block.data() + sizeof(DROPFILES), list.data(), list.size() * sizeof(wchar_t));
-        DWORD pid = 0;
-        GetWindowThreadProcessId(c, &pid);
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid);
+        const auto process = processOf(c, PROCESS_VM_OPERATION | PROCESS_VM_WRITE);
         if (!process)
             return 1;
-        void* remote = VirtualAllocEx(process, nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-        const bool written = remote && WriteProcessMemory(process, remote, block.data(), block.size(), nullptr);
-        CloseHandle(process);
+        void* remote = VirtualAllocEx(process.get(), nullptr, block.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+        const bool written =
+            remote && WriteProcessMemory(process.get(), remote, block.data(), block.size(), nullptr);
         return written && PostMessageW(c, WM_DROPFILES, reinterpret_cast<WPARAM>(remote), 0) ? 0 : 1;
     }
     if (cmd == L"appcommand" && argc >= 5) {

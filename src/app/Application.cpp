@@ -62,6 +62,21 @@ const std::vector<DriveFacts>& Application::drives() {
     return *drives_;
 }
 
+TaskbarPlaces Application::taskbarPlaces() { return Form1->places(); }
+
+Rect Application::besidePanel(int width, int height) {
+    const TaskbarPlaces places = taskbarPlaces();
+    const Rect panel = panelWindow().bounds();
+    return places.besidePanel(places.panel(panel.width, panel.height), width, height);
+}
+
+Rect Application::besideFavourites(int width, int height) {
+    const TaskbarPlaces places = taskbarPlaces();
+    const Rect panel = panelWindow().bounds();
+    return places.besideFavourites(places.panel(panel.width, panel.height), favouritesWindow().bounds().width, width,
+                                   height);
+}
+
 ui::Form& Application::panelWindow() { return Form3->window(); }
 ui::Form& Application::driveDialogWindow() { return Form2->window(); }
 ui::Form& Application::favouritesWindow() { return Form4->window(); }

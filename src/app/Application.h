@@ -1,5 +1,6 @@
 #pragma once
 #include "app/Platform.h"
+#include "app/TaskbarPlaces.h"
 #include "app/WindowFlags.h"
 #include "folders/DrivePicker.h"
 #include "settings/SettingsStore.h"
@@ -36,6 +37,13 @@ class Application {
 
     // The folder of the program's executable file, with its trailing backslash.
     std::wstring programFolder() const;
+
+    // Where the windows stand against the taskbar as it is now.
+    TaskbarPlaces taskbarPlaces();
+    // The place of a window of this size beside the tool panel (the drive dialog, the
+    // favourites), and beside the favourites window (the add-folder window).
+    Rect besidePanel(int width, int height);
+    Rect besideFavourites(int width, int height);
 
     ui::Form& panelWindow();
     ui::Form& driveDialogWindow();

@@ -56,7 +56,7 @@ void TForm1::makeWindow() {
     SpeedButton2->setPopupMenu(PopupMenu1);
 
     window_->onClose = [this] { FormClose(); };
-    window_->addTimer(ShellWatchMs, [this] { keepStartButtonHidden(); });
+    window_->addTimer(ShellWatchMs, [this] { followTaskbar(); });
 }
 
 std::function<void()> TForm1::whenWindowsMade(void (TForm1::*handler)()) {
@@ -76,7 +76,23 @@ void TForm1::FormCreate() {
     ui::guarded(app_.platform.ui, [this] { app_.Settings.RegCreate(); });
     app_.Settings.open();
     Pusk(false);
-    window_->dock(TaskbarWnd, Rect{3, 0, BarWidth, BarHeight});
+    dockInTaskbar();
+}
+
+TaskbarPlaces TForm1::places() {
+    if (TaskbarWnd) {
+        // A taskbar that has gone keeps its last layout until the shell announces a new one.
+        if (auto now = app_.platform.shell.taskbarLayout(TaskbarWnd, StartButtonWnd))
+            layout_ = *now;
+    }
+    auto& system = app_.platform.system;
+    return TaskbarPlaces(TaskbarWnd ? layout_ : std::nullopt, system.screenWidth(), system.screenHeight(), BarWidth,
+                         BarHeight);
+}
+
+void TForm1::dockInTaskbar() {
+    barPlace_ = places().bar();
+    window_->dock(TaskbarWnd, *barPlace_);
 }
 
 void TForm1::showDocked() {
@@ -89,8 +105,10 @@ void TForm1::showDocked() {
 void TForm1::Pusk(bool show) {
     auto& shell = app_.platform.shell;
     TaskbarWnd = shell.findTaskbar();
-    StartButtonWnd = TaskbarWnd ? shell.firstForeignChild(TaskbarWnd) : 0;
-    if (StartButtonWnd)
+    StartButtonWnd = TaskbarWnd ? shell.startWindow(TaskbarWnd) : 0;
+    layout_ = TaskbarWnd ? shell.taskbarLayout(TaskbarWnd, StartButtonWnd) : std::nullopt;
+    // A Start button that the taskbar draws itself does not hide: the bar covers it instead.
+    if (StartButtonWnd && !startDrawn())
         shell.show(StartButtonWnd, show);
 }
 
@@ -99,7 +117,7 @@ void TForm1::TaskbarCreated() {
         return; // on the way out: the Start button stays as the exit left it
     keepBar();
     Pusk(false);
-    window_->dock(TaskbarWnd, Rect{3, 0, BarWidth, BarHeight});
+    dockInTaskbar();
     if (barLost_) {
         barLost_ = false;
         window_->show();
@@ -126,13 +144,37 @@ void TForm1::keepStartButtonHidden() {
         return; // the exit or shutdown sequence has shown the Start button on purpose
     auto& shell = app_.platform.shell;
     // Hiding a button that holds the mouse capture would cancel the press in progress.
-    if (StartButtonWnd && shell.isVisible(StartButtonWnd) && !shell.hasCapture(StartButtonWnd))
+    if (StartButtonWnd && !startDrawn() && shell.isVisible(StartButtonWnd) && !shell.hasCapture(StartButtonWnd))
         shell.show(StartButtonWnd, false);
 }
 
+void TForm1::followTaskbar() {
+    if (!app_.Settings.isOpen())
+        return; // the exit or shutdown sequence has shown the Start button and stays put
+    keepStartButtonHidden();
+    if (!TaskbarWnd || !window_->exists())
+        return;
+    // Moved to another edge, made thicker, auto-hidden and shown again, or a drawn Start
+    // button that moved along with the taskbar's apps: the bar takes its new place.
+    const Rect place = places().bar();
+    if (place != barPlace_) {
+        barPlace_ = place;
+        window_->dock(TaskbarWnd, place);
+    }
+}
+
 void TForm1::SpeedButton1Click() {
-    if (StartButtonWnd)
-        app_.platform.shell.pressButton(StartButtonWnd);
+    if (!TaskbarWnd)
+        return;
+    auto& shell = app_.platform.shell;
+    if (StartButtonWnd && !startDrawn()) {
+        shell.pressButton(StartButtonWnd);
+        return;
+    }
+    // A drawn Start button takes no press: the keyboard's Ctrl+Esc opens the Start menu, and
+    // where keyboard input cannot be sent the taskbar is asked with its own command.
+    if (!shell.sendStartMenuKeys())
+        shell.postStartMenuCommand(TaskbarWnd);
 }
 
 void TForm1::SpeedButton2Click() {

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/TaskbarPlaces.h"
 #include "app/WindowFlags.h"
 #include "platform/Types.h"
 #include "platform/ui/Form.h"
@@ -6,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vx {
@@ -42,6 +44,11 @@ class TForm1 {
     void ScreenShot(const std::wstring& fileName);
     // The shell shows its Start button again when it lays out the taskbar: hide it again.
     void keepStartButtonHidden();
+    // The watch: the Start button stays hidden, and the bar follows the taskbar and its Start
+    // button when they move, change size or hide.
+    void followTaskbar();
+    // Where the windows stand against the taskbar as it is now.
+    TaskbarPlaces places();
     // The shell restarted and made a new taskbar: hide its Start button and dock into it.
     void TaskbarCreated();
     // Windows called off a shutdown that Power had asked for (another application refused to
@@ -68,6 +75,10 @@ class TForm1 {
     using StepRunner = std::function<bool(const std::function<void()>&)>;
     bool closeAll(const StepRunner& run);
     void makeWindow();
+    // Docks the bar at its place in the taskbar as it is now.
+    void dockInTaskbar();
+    // Whether the taskbar draws its Start button itself (nothing to hide, nothing to press).
+    bool startDrawn() const { return layout_ && layout_->startDrawn; }
     // A handler for a press on the bar that does nothing until all nine windows exist.
     std::function<void()> whenWindowsMade(void (TForm1::*handler)());
     void resumeRunning();
@@ -80,6 +91,8 @@ class TForm1 {
     bool barLost_ = false; // made again after the taskbar took it along, not docked yet
     bool exited_ = false;  // the exit sequence has run
     WindowFlags windowsBeforeShutdown_;
+    std::optional<platform::TaskbarLayout> layout_; // the taskbar as last seen; none without one
+    std::optional<Rect> barPlace_;                   // where the bar was last docked
 
   public:
     // The media engine of the program; the player plays through it.

@@ -3,7 +3,6 @@
 #include "app/TForm1.h"
 #include "folders/DrivePicker.h"
 #include "folders/DriveSpace.h"
-#include "folders/PanelPlacement.h"
 
 namespace vx {
 
@@ -19,6 +18,7 @@ TForm2::TForm2(Application& app) : app_(app) {
     params.background = ui::Colour::system(ui::syscolour::ActiveBorder);
     window_ = app.platform.ui.createForm(params);
     window_->onClose = [this] { FormClose(); };
+    window_->onBeforeShow = [this] { place(); };
 
     ui::ProgressBarSpec bar;
     bar.id = ProgressBar1Id;
@@ -56,16 +56,17 @@ TForm2::TForm2(Application& app) : app_(app) {
 
 void TForm2::FormCreate() {
     // Placed first: a stored drive that cannot be read does not leave the window astray.
-    const Rect panel = app_.panelWindow().bounds();
-    Rect r = window_->bounds();
-    r.top = besidePanelTop(app_.platform.system.screenHeight(), panel);
-    r.left = panel.width + 8;
-    window_->setBounds(r);
+    place();
     // An empty value names no drive: the picker stays on the working folder's drive.
     const std::wstring drive = app_.Settings.readString(setting::Drive);
     if (!drive.empty())
         DriveComboBox1->setDrive(drive[0]);
     ShowDriveSpace();
+}
+
+void TForm2::place() {
+    const Rect r = window_->bounds();
+    place_.apply(*window_, app_.besidePanel(r.width, r.height));
 }
 
 void TForm2::FormClose() { app_.flags.DriveDialogShown = false; }

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/TaskbarPlaces.h"
 #include "platform/ui/Form.h"
 #include <memory>
 
@@ -13,6 +14,8 @@ class TForm2 {
 
     explicit TForm2(Application& app);
     void FormCreate();
+    // Stands beside the tool panel, for the taskbar as it is when the window is shown.
+    void place();
     void FormClose();
     void DriveComboBox1Change();
     void Button1Click();
@@ -29,6 +32,7 @@ class TForm2 {
   private:
     Application& app_;
     std::unique_ptr<ui::Form> window_;
+    FollowedPlace place_;
 };
 
 } // namespace vx

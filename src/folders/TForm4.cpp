@@ -3,7 +3,6 @@
 #include "app/Application.h"
 #include "app/TForm1.h"
 #include "folders/DirsFile.h"
-#include "folders/PanelPlacement.h"
 #include "platform/Error.h"
 
 namespace vx {
@@ -20,6 +19,7 @@ TForm4::TForm4(Application& app) : app_(app) {
     window_ = app.platform.ui.createForm(params);
     window_->onShow = [this] { FormShow(); };
     window_->onClose = [this] { FormClose(); };
+    window_->onBeforeShow = [this] { place(); };
 
     ui::ListBoxSpec list;
     list.id = ListBox1Id;
@@ -51,12 +51,11 @@ TForm4::TForm4(Application& app) : app_(app) {
     Button4->onClick = [this] { Button4Click(); };
 }
 
-void TForm4::FormCreate() {
-    const Rect panel = app_.panelWindow().bounds();
-    Rect r = window_->bounds();
-    r.top = besidePanelTop(app_.platform.system.screenHeight(), panel);
-    r.left = panel.width + 8;
-    window_->setBounds(r);
+void TForm4::FormCreate() { place(); }
+
+void TForm4::place() {
+    const Rect r = window_->bounds();
+    place_.apply(*window_, app_.besidePanel(r.width, r.height));
 }
 
 void TForm4::PrepareDirsFile() {

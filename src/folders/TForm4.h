@@ -1,5 +1,6 @@
 #pragma once
 #include "folders/DirsFile.h"
+#include "app/TaskbarPlaces.h"
 #include "platform/ui/Form.h"
 #include <memory>
 #include <string>
@@ -15,6 +16,8 @@ class TForm4 {
 
     explicit TForm4(Application& app);
     void FormCreate();
+    // Stands beside the tool panel, for the taskbar as it is when the window is shown.
+    void place();
     void FormShow();
     void FormClose();
     void Button1Click();
@@ -42,6 +45,7 @@ class TForm4 {
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;
+    FollowedPlace place_;
     bool listUnread_ = false; // the file could not be read and the list has not been changed since
 };
 

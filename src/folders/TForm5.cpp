@@ -1,7 +1,6 @@
 #include "folders/TForm5.h"
 #include "app/Application.h"
 #include "folders/DrivePicker.h"
-#include "folders/PanelPlacement.h"
 #include "folders/TForm4.h"
 
 namespace vx {
@@ -16,6 +15,7 @@ TForm5::TForm5(Application& app) : app_(app) {
     params.background = ui::Colour::rgb(160, 160, 164);
     window_ = app.platform.ui.createForm(params);
     window_->onClose = [this] { FormClose(); };
+    window_->onBeforeShow = [this] { place(); };
 
     const std::wstring working = app.platform.files.currentDirectory();
 
@@ -49,13 +49,11 @@ TForm5::TForm5(Application& app) : app_(app) {
     Button2->onClick = [this] { Button2Click(); };
 }
 
-void TForm5::FormCreate() {
-    const Rect panel = app_.panelWindow().bounds();
-    const Rect favourites = app_.favouritesWindow().bounds();
-    Rect r = window_->bounds();
-    r.top = besidePanelTop(app_.platform.system.screenHeight(), panel);
-    r.left = panel.width + 10 + favourites.width;
-    window_->setBounds(r);
+void TForm5::FormCreate() { place(); }
+
+void TForm5::place() {
+    const Rect r = window_->bounds();
+    place_.apply(*window_, app_.besideFavourites(r.width, r.height));
 }
 
 void TForm5::FormClose() { app_.flags.AddFolderShown = false; }

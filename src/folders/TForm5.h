@@ -1,4 +1,5 @@
 #pragma once
+#include "app/TaskbarPlaces.h"
 #include "platform/ui/Form.h"
 #include <memory>
 
@@ -13,6 +14,8 @@ class TForm5 {
 
     explicit TForm5(Application& app);
     void FormCreate();
+    // Stands beside the favourites window, for the taskbar as it is when the window is shown.
+    void place();
     void FormClose();
     void DriveComboBox1Change();
     void Button1Click();
@@ -27,6 +30,7 @@ class TForm5 {
   private:
     Application& app_;
     std::unique_ptr<ui::Form> window_;
+    FollowedPlace place_;
 };
 
 } // namespace vx

@@ -112,6 +112,8 @@ TForm8::TForm8(Application& app) : app_(app) {
     playlist = std::make_unique<Playlist>(*ListBox1, *PathList, app.platform.files, app.platform.system,
                                           app.programFolder());
     window_->onShow = [this] { FormShow(); };
+    // The player keeps the place it has, unless the taskbar has come to cover it meanwhile.
+    window_->onBeforeShow = [this] { window_->setBounds(app_.taskbarPlaces().clearOfTaskbar(window_->bounds())); };
     window_->onClose = [this] { FormClose(); };
     app.platform.ui.acceptDrops(*ListBox1,
                                 [this](const std::vector<ui::DroppedItem>& items) { ListBox1DropFiles(items); });
@@ -119,10 +121,8 @@ TForm8::TForm8(Application& app) : app_(app) {
 }
 
 void TForm8::FormCreate() {
-    Rect r = window_->bounds();
-    r.top = app_.platform.system.screenHeight() - r.height - GapAboveScreenBottom;
-    r.left = Left;
-    window_->setBounds(r);
+    const Rect r = window_->bounds();
+    window_->setBounds(app_.taskbarPlaces().player(r.width, r.height));
     playlist->findLastList();
 }
 

@@ -16,8 +16,6 @@ class MediaEngine;
 // The player window: the skin strip, the remaining time and the playlist.
 class TForm8 {
   public:
-    static constexpr int Left = 32;
-    static constexpr int GapAboveScreenBottom = 29;
     // The strip's buttons take PlateIds onwards, left to right.
     enum ControlId { Image1Id = 8001, Label1Id = 8002, ListBox1Id = 8003, PathListId = 8004, PlateIds = 8011 };
 

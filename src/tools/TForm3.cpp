@@ -12,6 +12,7 @@ TForm3::TForm3(Application& app) : Sweeper(app), Tray(app), app_(app) {
     params.clientWidth = ToolBarWidth;
     params.clientHeight = ToolBarHeight;
     window_ = app.platform.ui.createForm(params);
+    window_->onBeforeShow = [this] { place(); };
 
     ui::ToolBarSpec bar;
     bar.id = ToolBarId;
@@ -49,10 +50,10 @@ void TForm3::FormCreate() {
     flags.FavouritesShown = false;
     flags.DriveDialogShown = false;
     flags.PlayerShown = false;
-    const int screenHeight = app_.platform.system.screenHeight();
-    window_->setBounds(
-        {Left, screenHeight - GapAboveScreenBottom - ToolBarHeight, ToolBarWidth, ToolBarHeight});
+    place();
 }
+
+void TForm3::place() { place_.apply(*window_, app_.taskbarPlaces().panel(ToolBarWidth, ToolBarHeight)); }
 
 void TForm3::toggle(ui::Form& window, bool& shown) {
     if (shown) {

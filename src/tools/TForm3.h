@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/ui/Dialogs.h"
+#include "app/TaskbarPlaces.h"
 #include "platform/ui/Form.h"
 #include "tools/CdTray.h"
 #include "tools/PanelDialogs.h"
@@ -15,13 +16,13 @@ class TForm3 {
   public:
     static constexpr int ToolBarWidth = 28;
     static constexpr int ToolBarHeight = 180;
-    static constexpr int Left = 4;
-    static constexpr int GapAboveScreenBottom = 29;
     // Control IDs: the bar, and ToolButtonN has ToolBarId + N.
     static constexpr int ToolBarId = 3000;
 
     explicit TForm3(Application& app);
     void FormCreate();
+    // Stands above a bottom taskbar, below a top one, beside a vertical one, for the taskbar as it is when the window is shown.
+    void place();
     ui::Form& window() { return *window_; }
 
     void ToolButton2Click();
@@ -59,6 +60,7 @@ class TForm3 {
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;
+    FollowedPlace place_;
 };
 
 } // namespace vx

@@ -502,6 +502,8 @@ inline void FakeForm::dock(WindowId parent, const Rect& where) {
 
 inline void FakeForm::show() {
     const bool was = visible_;
+    if (!was && onBeforeShow)
+        toolkit.fire(onBeforeShow);
     visible_ = true;
     ++showCount;
     if (!was && onShow)

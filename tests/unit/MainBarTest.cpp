@@ -4,6 +4,7 @@
 #include "folders/TForm4.h"
 #include "folders/TForm5.h"
 #include "player/TForm8.h"
+#include "tools/TForm3.h"
 #include "tools/TForm6.h"
 #include <gtest/gtest.h>
 
@@ -232,6 +233,71 @@ TEST(MainBarStart, SecondaryWindowsStandBesideTheToolPanel) {
     EXPECT_EQ(m.form(L"TForm5").bounds().left, 28 + 10 + m.form(L"TForm4").bounds().width);
     EXPECT_EQ(m.form(L"TForm8").bounds().left, 32);
     EXPECT_EQ(m.form(L"TForm8").bounds().top + m.form(L"TForm8").bounds().height, 768 - 29);
+}
+
+TEST_F(MainBar, TheBarFollowsTheTaskbarAndTheWindowsBesideItTakeTheirNewPlaceWhenShown) {
+    auto tick = [this] {
+        for (auto& t : barForm().timers)
+            t->onTick();
+    };
+    m.shell.layout = {{0, 0, 1024, 40}, {0, 0, 48, 40}, false}; // moved to the top, 40 high
+    tick();
+    EXPECT_EQ(barForm().bounds(), (Rect{3, 8, 50, 24})) << "centred across the taller taskbar";
+    m.ui.click(left());
+    EXPECT_EQ(m.form(L"TForm3").bounds(), (Rect{4, 40, 28, 180})) << "the panel hangs below it";
+    m.ui.click(*app->Form3->ToolButton3);
+    EXPECT_EQ(m.form(L"TForm2").bounds().top, 40);
+    EXPECT_EQ(m.form(L"TForm2").bounds().left, 36);
+
+    // The user moves the drive dialog away: it stays there while the taskbar stays.
+    Rect moved = m.form(L"TForm2").bounds();
+    moved.left = 500;
+    moved.top = 300;
+    m.form(L"TForm2").setBounds(moved);
+    m.ui.click(*app->Form3->ToolButton3);
+    m.ui.click(*app->Form3->ToolButton3);
+    EXPECT_EQ(m.form(L"TForm2").bounds(), moved);
+
+    // Back at the bottom, 48 high: a shown panel stays until it is shown again.
+    m.shell.layout = {{0, 720, 1024, 48}, {0, 0, 48, 48}, false};
+    tick();
+    EXPECT_EQ(barForm().bounds(), (Rect{3, 12, 50, 24}));
+    EXPECT_EQ(m.form(L"TForm3").bounds().top, 40);
+    m.ui.click(left());
+    m.ui.click(left());
+    EXPECT_EQ(m.form(L"TForm3").bounds(), (Rect{4, 720 - 180, 28, 180}));
+    m.ui.click(*app->Form3->ToolButton9);
+    const Rect player = m.form(L"TForm8").bounds();
+    EXPECT_EQ(player.top + player.height, 720) << "the player is moved clear of the taller taskbar";
+    EXPECT_EQ(player.left, 32);
+}
+
+TEST(MainBarStart, OnATaskbarThatDrawsItsStartButtonTheBarCoversItAndOpensStartByKeyboard) {
+    fakes::FakeMachine m;
+    m.shell.layout = {{0, 720, 1024, 48}, {470, 0, 48, 48}, true};
+    auto& app = m.start();
+    FakeForm& bar = m.form(L"TForm1");
+    EXPECT_EQ(bar.bounds(), (Rect{469, 12, 50, 24})) << "centred on the drawn Start button";
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]) << "a Start window that hides nothing is left alone";
+
+    m.ui.click(*app.Form1->SpeedButton1);
+    EXPECT_EQ(m.shell.startMenuKeys, 1);
+    EXPECT_TRUE(m.shell.presses.empty()) << "a press on that Start window opens nothing";
+    m.shell.keysRefused = true;
+    m.ui.click(*app.Form1->SpeedButton1);
+    EXPECT_EQ(m.shell.startMenuCommands, (std::vector<WindowId>{m.shell.taskbar}));
+
+    // An app is pinned: the centred Start button moves, and the bar with it at the next tick.
+    m.shell.layout.start.left = 446;
+    for (auto& t : bar.timers)
+        t->onTick();
+    EXPECT_EQ(bar.bounds(), (Rect{445, 12, 50, 24}));
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+
+    m.ui.answers = {true};
+    m.ui.fire(bar.menus.at(0)->items.at(0).onClick); // "Закрыть"
+    EXPECT_TRUE(bar.closed);
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
 }
 
 TEST_F(MainBar, ShellRestartDocksIntoTheNewTaskbarAndHidesItsStartButton) {

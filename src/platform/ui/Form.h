@@ -83,6 +83,7 @@ class Form {
     virtual Image& addImage(const ImageSpec& params) = 0;
     virtual ShellFolderTree& addShellFolderTree(const ShellFolderTreeSpec& params) = 0;
 
+    std::function<void()> onBeforeShow; // runs before a hidden window is shown (to place it)
     std::function<void()> onShow;
     std::function<void()> onClose;
     std::function<void()> onDblClick; // a left double-click on the window's own background

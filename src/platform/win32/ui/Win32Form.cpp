@@ -89,6 +89,8 @@ void Win32Form::setChildColours(HWND child, COLORREF text, std::optional<COLORRE
 
 void Win32Form::show() {
     const bool wasVisible = visible();
+    if (!wasVisible && onBeforeShow)
+        toolkit_.dispatch(onBeforeShow);
     ShowWindow(hwnd(), overlay_ || isMain_ ? SW_SHOWNOACTIVATE : SW_SHOW);
     // Painted now, not when the loop next runs: the bar shows while the program is still
     // making its other windows.

@@ -148,3 +148,24 @@ with open(name, "wb") as f:
     f.write(b"data" + struct.pack("<I", len(data)) + data)
 PY
 }
+
+# Processes of this session's prefix only (other sessions may run the same programs) whose
+# command line starts with PATTERN: the program itself, not the launcher that names it too.
+session_pids() {
+    local pid
+    for pid in $(pgrep -f "$1"); do
+        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+    done
+}
+
+# The stand-in taskbar (tests/e2e/standin, copied to C:\Vextral), for a desktop without Wine's
+# shell: standin_start [ARGS] starts it and waits for it, standin_pid names its process.
+standin_pid() { session_pids '^C:.Vextral.standin_taskbar.exe' | head -n 1; }
+standin_start() {
+    # Wine's desktop makes a hidden, empty "Shell_TrayWnd" of its own. Started before it, the
+    # stand-in would stand below it, and the taskbar found by its class would have no Start
+    # button: the stand-in starts once the desktop's is there.
+    for _ in $(seq 50); do vx_probe rect Shell_TrayWnd >/dev/null && break; sleep 0.2; done
+    vx_desktop 'C:\Vextral\standin_taskbar.exe' "$@"
+    vx_probe wait Shell_TrayWnd 20000 >/dev/null
+}

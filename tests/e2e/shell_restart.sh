@@ -15,26 +15,12 @@ app="$WINEPREFIX/drive_c/Vextral"
 mkdir -p "$app"
 cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
 
-# Processes of this session's prefix only (other sessions may run the same programs) whose
-# command line starts with PATTERN: the program itself, not the launcher that names it too.
-session_pids() {
-    local pid
-    for pid in $(pgrep -f "$1"); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
-    done
-}
-standin_pid() { session_pids '^C:.Vextral.standin_taskbar.exe' | head -n 1; }
 vextral_running() { [ -n "$(session_pids '^C:.Vextral.vextral.exe')" ]; }
 vextral_ended() { ! vextral_running; }
 
 echo "shell restart"
-# Wine's desktop makes a hidden, empty "Shell_TrayWnd" of its own. Started together with the
-# desktop, the stand-in could come first and the desktop's window then stood above it, so the
-# taskbar found by class had no Start button. The stand-in starts once the desktop's is there.
 vx_desktop_start
-for _ in $(seq 50); do vx_probe rect Shell_TrayWnd >/dev/null && break; sleep 0.2; done
-vx_desktop 'C:\Vextral\standin_taskbar.exe'
-vx_probe wait Shell_TrayWnd 20000 >/dev/null
+standin_start
 check_eq "stand-in taskbar up with its Start button" "1 0" "$(vx_probe start | clean)"
 vx_desktop 'C:\Vextral\vextral.exe'
 check_eq "bar docked at the stand-in's (3, 0)" "3 748 50 24" "$(vx_probe wait TForm1 20000 | clean)"
@@ -48,8 +34,7 @@ check_eq "with the taskbar gone the bar stays, stay-on-top at (3, 0) of the scre
 import -window root "$shots/shell_gone.png"
 
 # The shell comes back somewhere else: the bar moves into the new taskbar.
-vx_desktop 'C:\Vextral\standin_taskbar.exe' 600
-vx_probe wait Shell_TrayWnd 20000 >/dev/null
+standin_start 600
 sleep 1.5
 check_eq "bar docked into the new taskbar" "3 600 50 24" "$(vx_probe rect TForm1 | clean | cut -d' ' -f1-4)"
 check_eq "the new Start button is hidden" "0 0" "$(vx_probe start | clean)"
@@ -71,8 +56,7 @@ kill -9 "$(standin_pid)"
 vx_probe gone Shell_TrayWnd 10000
 sleep 2
 check "the program is still running with the taskbar gone" vextral_running
-vx_desktop 'C:\Vextral\standin_taskbar.exe'
-vx_probe wait Shell_TrayWnd 20000 >/dev/null
+standin_start
 for _ in $(seq 50); do [ "$(vx_probe parent TForm1 | clean)" = taskbar ] && break; sleep 0.2; done
 check_eq "the bar made again and docked into the new taskbar" "taskbar" "$(vx_probe parent TForm1 | clean)"
 check_eq "the new taskbar's Start button is hidden" "0 0" "$(vx_probe start | clean)"

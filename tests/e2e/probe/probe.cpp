@@ -27,6 +27,8 @@
 //   vxprobe key VK                   press and release the key VK through the system's input
 //   vxprobe treeitem CLASS ID TEXT   in tree view ID, the first item made so far whose text holds TEXT
 //                                    (any case), scrolled into view; print "x y w h" of its label
+//   vxprobe send CLASS MSG [W [L]]   send message MSG (decimal or 0x hex) to the window of CLASS;
+//                                    print the answer
 //
 // It joins the desktop named "shell" when there is one, so that it sees the windows there.
 #include "platform/win32/Handles.h"
@@ -129,6 +131,9 @@ HWND startButton() {
     HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
     if (!taskbar)
         return nullptr;
+    // The shell's Start window goes by its class, Wine's Start button is a plain button.
+    if (HWND start = FindWindowExW(taskbar, nullptr, L"Start", nullptr))
+        return start;
     return FindWindowExW(taskbar, nullptr, L"Button", nullptr);
 }
 
@@ -475,6 +480,16 @@ int wmain(int argc, wchar_t** argv) {
             return 1;
         MapWindowPoints(tree, HWND_DESKTOP, reinterpret_cast<POINT*>(&r), 2);
         wprintf(L"%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+        return 0;
+    }
+    if (cmd == L"send" && argc >= 4) {
+        HWND w = findWindow(argv[2]);
+        if (!w)
+            return 1;
+        auto number = [&](int i) { return argc > i ? wcstoll(argv[i], nullptr, 0) : 0; };
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutW(w, UINT(number(3)), WPARAM(number(4)), LPARAM(number(5)), SMTO_ABORTIFHUNG, 5000, &answer);
+        wprintf(L"%lld\n", static_cast<long long>(answer));
         return 0;
     }
     if (cmd == L"popup") {

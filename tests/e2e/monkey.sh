@@ -22,7 +22,22 @@ vx_desktop_start
 app="$WINEPREFIX/drive_c/Vextral"
 mkdir -p "$app"
 cp "$VX_BUILD/win/vextral.exe" "$app/"
-monkey() { wine "$VX_BUILD/win/tests/e2e/monkey/monkey_probe.exe" "$@" 2>/dev/null | clean; }
+# The monkey's probe runs once for the whole run and answers one command a line (a Wine process
+# costs a good part of a second to start); monkey COMMAND prints the answer and returns its code.
+coproc MONKEY { wine "$VX_BUILD/win/tests/e2e/monkey/monkey_probe.exe" serve 2>/dev/null; }
+monkey() {
+    local line code=0
+    echo "$1" >&"${MONKEY[1]}"
+    while IFS= read -r -t 30 line <&"${MONKEY[0]}" || { code=1; false; }; do
+        line=${line%$'\r'}
+        case "$line" in
+        .) break ;;
+        ". "*) code=${line#. }; break ;;
+        *) echo "$line" ;;
+        esac
+    done
+    return "$code"
+}
 
 echo "monkey: $count actions, seed $seed"
 vx_desktop 'C:\Vextral\vextral.exe'

@@ -6,6 +6,9 @@
 //                          error and notice boxes get "OK", file and folder dialogs are cancelled,
 //                          explorer windows that Vextral opened are closed
 //   monkey_probe alive     exit 0 when Vextral's main bar answers a message within 5 s
+//   monkey_probe serve     read one of the commands above a line from standard input and answer
+//                          it, then a line holding only "."; one process for the whole run, as
+//                          a Wine process costs a good part of a second to start
 #include <windows.h>
 #include <cstdio>
 #include <string>
@@ -63,16 +66,8 @@ void press(HWND dialog, HWND button) {
     PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
-} // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    wchar_t desk[64] = L"shell";
-    GetEnvironmentVariableW(L"VX_DESKTOP", desk, 64);
-    if (HDESK d = OpenDesktopW(desk, 0, FALSE, GENERIC_ALL))
-        SetThreadDesktop(d);
-    if (argc < 2)
-        return 2;
-    std::wstring cmd = argv[1];
+// Runs one command; its exit code.
+int run(const std::wstring& cmd) {
     DWORD pid = vextralProcess();
     if (!pid)
         return 1;
@@ -129,4 +124,28 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     return 2;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    wchar_t desk[64] = L"shell";
+    GetEnvironmentVariableW(L"VX_DESKTOP", desk, 64);
+    if (HDESK d = OpenDesktopW(desk, 0, FALSE, GENERIC_ALL))
+        SetThreadDesktop(d);
+    if (argc < 2)
+        return 2;
+    const std::wstring cmd = argv[1];
+    if (cmd != L"serve")
+        return run(cmd);
+    char line[64];
+    while (fgets(line, sizeof(line), stdin)) {
+        std::wstring command;
+        for (const char* c = line; *c && *c != '\r' && *c != '\n'; ++c)
+            command.push_back(wchar_t(*c));
+        const int code = run(command);
+        out(code == 0 ? L"." : L". " + std::to_wstring(code));
+        fflush(stdout);
+    }
+    return 0;
 }

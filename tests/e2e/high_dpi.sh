@@ -2,7 +2,8 @@
 # Vextral on a screen set to 144 dpi (the prefix's LogPixels): every size, offset and font grows
 # by 144 / 96, so the bar still stands in the Start button's place, the panel and the player
 # keep their places relative to the screen's edges, and the pictures stay crisp (screenshots to
-# look at).
+# look at). Then on a classic taskbar of 60 px (40 at 100 %) that the stand-in puts over Wine's:
+# the bar centred across it, the panel clear of it.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-session.sh"
@@ -17,7 +18,7 @@ wineserver -w
 vx_desktop_start
 app="$WINEPREFIX/drive_c/Vextral"
 mkdir -p "$app"
-cp "$VX_BUILD/win/vextral.exe" "$app/"
+cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
 px() { echo $(((($1) * 144 + 48) / 96)); } # 96-dpi units to pixels, halves rounded up
 
 echo "high dpi: 144"
@@ -55,4 +56,20 @@ check_eq "playlist's edges grown: (2, 35) to (206, 234)" "$(($(px 206) - $(px 2)
     "$(vx_probe crect TForm8 8003 | clean | awk '{print $3 - 0, $4 - 0}')"
 sleep 0.5
 import -window root "$shots/high_dpi_player.png"
+
+echo "high dpi: a taskbar of 60 px"
+vx_probe close TForm1 >/dev/null
+vx_probe gone TForm1 10000
+vx_desktop 'C:\Vextral\standin_taskbar.exe' classic bottom 60
+for _ in $(seq 50); do [ "$(vx_probe rect Shell_TrayWnd | clean | cut -d' ' -f4)" = 60 ] && break; sleep 0.2; done
+vx_desktop 'C:\Vextral\vextral.exe'
+bar=$(vx_probe wait TForm1 20000 | clean)
+ty=$((screen_h - 60))
+check_eq "the bar centred across the taskbar" "$(px 3) $((ty + 12)) 75 36" "$bar"
+read -r bx by bw bh <<<"$bar"
+click_at $((bx + bw / 4)) $((by + bh / 2))
+panel=$(vx_probe wait TForm3 5000 | clean)
+check_eq "the panel just above it" "$(px 4) $((ty - 270))" "$(echo "$panel" | cut -d' ' -f1-2)"
+sleep 0.5
+import -window root "$shots/high_dpi_taskbar.png"
 summary

@@ -65,8 +65,8 @@ tip_at() {
 }
 
 # The usual start of an end-to-end script: a fresh Wine session in the Russian locale, the
-# "shell" desktop with its taskbar, and vextral.exe copied to C:\Vextral ($app). Screenshots go
-# to $shots.
+# desktop ($VX_DESKTOP: "shell" has Wine's taskbar), and vextral.exe and the stand-in taskbar
+# copied to C:\Vextral ($app). Screenshots go to $shots.
 vx_e2e_start() {
     shots=${VX_SHOTS:-$VX_BUILD/screenshots}
     mkdir -p "$shots"
@@ -76,7 +76,7 @@ vx_e2e_start() {
     vx_desktop_start
     app="$WINEPREFIX/drive_c/Vextral"
     mkdir -p "$app"
-    cp "$VX_BUILD/win/vextral.exe" "$app/"
+    cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
 }
 
 # Unfolds the tool panel and presses its last button, the player's.
@@ -154,7 +154,7 @@ PY
 session_pids() {
     local pid
     for pid in $(pgrep -f "$1"); do
-        tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
+        tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX" && echo "$pid"
     done
 }
 

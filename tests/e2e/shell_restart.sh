@@ -6,20 +6,12 @@ here=$(cd "$(dirname "$0")" && pwd)
 export VX_DESKTOP=bare
 source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
-shots=${VX_SHOTS:-$VX_BUILD/screenshots}
-mkdir -p "$shots"
-
-vx_session_start
-trap vx_session_stop EXIT
-app="$WINEPREFIX/drive_c/Vextral"
-mkdir -p "$app"
-cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
+vx_e2e_start
 
 vextral_running() { [ -n "$(session_pids '^C:.Vextral.vextral.exe')" ]; }
 vextral_ended() { ! vextral_running; }
 
 echo "shell restart"
-vx_desktop_start
 standin_start
 check_eq "stand-in taskbar up with its Start button" "1 0" "$(vx_probe start | clean)"
 vx_desktop 'C:\Vextral\vextral.exe'

@@ -9,15 +9,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 export VX_DESKTOP=bare
 source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
-shots=${VX_SHOTS:-$VX_BUILD/screenshots}
-mkdir -p "$shots"
-
-vx_russian_locale
-vx_session_start
-trap vx_session_stop EXIT
-app="$WINEPREFIX/drive_c/Vextral"
-mkdir -p "$app"
-cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
+vx_e2e_start
 read -r screen_w screen_h <<<"$(xdotool getdisplaygeometry)"
 
 rect4() { vx_probe rect "$1" | clean | cut -d' ' -f1-4; }
@@ -66,7 +58,6 @@ tool_button() {
 bottom_of() { local _x y _w h; read -r _x y _w h <<<"$1"; echo $((y + h)); }
 
 echo "taskbar layouts: the Start button drawn by the taskbar"
-vx_desktop_start
 standin_start drawn
 vx_desktop 'C:\Vextral\vextral.exe'
 vx_probe wait TForm1 20000 >/dev/null

@@ -18,7 +18,10 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
     app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };
     app.platform.ui.onSessionEnding = [this] { SessionEnding(); };
-    app.platform.ui.onWatch = [this] { keepBar(); };
+    app.platform.ui.onWatch = [this] {
+        keepBar();
+        endShutdownWait();
+    };
 }
 
 void TForm1::makeWindow() {
@@ -107,7 +110,9 @@ void TForm1::TaskbarCreated() {
 }
 
 void TForm1::keepBar() {
-    if (window_->exists() || exited_)
+    // Once the exit has begun the bar is not made again: the form whose close runs the exit
+    // must live until that close returns, and the exit ends the program anyway.
+    if (window_->exists() || exitBegun_)
         return;
     // The taskbar the bar was docked into has gone (the shell ended) and took the bar with it.
     // The program runs on: the bar is made again, hidden, and docks when the shell announces
@@ -117,7 +122,7 @@ void TForm1::keepBar() {
 }
 
 void TForm1::SessionEnding() {
-    if (!exited_)
+    if (!exitBegun_)
         window_->close();
 }
 
@@ -187,6 +192,8 @@ void TForm1::showAgain(const WindowFlags& before) {
 }
 
 void TForm1::confirmAndClose() {
+    if (exitBegun_)
+        return; // the docked bar still takes presses while an error box of the exit is up
     if (!app_.platform.ui.ask(ui::QuestionKind::Confirmation, CloseQuestion))
         return;
     window_->close(); // the exit sequence closes the other windows first
@@ -219,6 +226,16 @@ void TForm1::Power() {
         throw;
     }
     shutdownRequested_ = true; // until Windows ends the program or calls the shutdown off
+    shutdownRequestedAt_ = app_.platform.system.utcMillisecondsOfDay();
+}
+
+void TForm1::endShutdownWait() {
+    if (!shutdownRequested_)
+        return;
+    constexpr std::uint32_t Day = 24u * 60 * 60 * 1000;
+    const std::uint32_t waited = (app_.platform.system.utcMillisecondsOfDay() + Day - shutdownRequestedAt_) % Day;
+    if (waited >= ShutdownWaitMs)
+        resumeRunning();
 }
 
 void TForm1::ShutdownCancelled() {
@@ -249,6 +266,10 @@ void TForm1::FormClose() {
     // Leaving always works: a step that fails (a save that cannot be written, a media device
     // that does not close) is reported and the steps after it still run. The player's close
     // and the exit both save the playlist: a failure is reported once.
+    // From here on a request to close does nothing and the bar is not made again; a shutdown
+    // that Power asked for is under way after all, with nothing to take back.
+    exitBegun_ = true;
+    shutdownRequested_ = false;
     std::vector<std::wstring> reported;
     auto run = [this, &reported](const std::function<void()>& step) {
         const std::wstring text = ui::errorTextOf(step);
@@ -266,7 +287,6 @@ void TForm1::FormClose() {
     run([this] { app_.saveLastPlaylist(); });
     app_.Settings.release();
     Pusk(true);
-    exited_ = true;
 }
 
 } // namespace vx

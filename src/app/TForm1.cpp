@@ -206,8 +206,8 @@ void TForm1::Power() {
     // A failure at any step takes the program back to its running state (Start button hidden,
     // store open, windows shown as before), then reports.
     try {
-        app_.storePlayerResume();
         app_.saveLastPlaylist();
+        app_.storePlayerResume(); // only for a list that was saved
         app_.Settings.release();
         Pusk(true);
         if (!AllFormClose()) {
@@ -282,9 +282,11 @@ void TForm1::FormClose() {
         return false;
     };
     closeAll(run);
-    run([this] { app_.storePlayerResume(); }); // while the engine still knows the position
+    // Where the player stood is kept only for a list that was saved, and read while the engine
+    // still knows the position.
+    if (run([this] { app_.saveLastPlaylist(); }))
+        run([this] { app_.storePlayerResume(); });
     run([this] { app_.closeMediaEngine(); });
-    run([this] { app_.saveLastPlaylist(); });
     app_.Settings.release();
     Pusk(true);
 }

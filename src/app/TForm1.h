@@ -33,9 +33,9 @@ class TForm1 {
     void N5Click();
     void N1Click();
     void N4Click();
-    // The exit sequence: the other windows, the media device, the last playlist, the store,
-    // the Start button. Every step runs; a failed one is reported. It runs once: requests that
-    // come while it runs (from an error box's message loop) do nothing.
+    // The exit sequence: the other windows, the last playlist, where the player stood, the media
+    // device, the store, the Start button. Every step runs; a failed one is reported. It runs
+    // once: requests that come while it runs (from an error box's message loop) do nothing.
     void FormClose();
     // Closes everything after the question; shared by the menu and the tool panel. Nothing once
     // the exit has begun.

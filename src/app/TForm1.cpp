@@ -18,7 +18,10 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
     app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };
     app.platform.ui.onSessionEnding = [this] { SessionEnding(); };
-    app.platform.ui.onWatch = [this] { keepBar(); };
+    app.platform.ui.onWatch = [this] {
+        keepBar();
+        endShutdownWait();
+    };
 }
 
 void TForm1::makeWindow() {
@@ -125,7 +128,9 @@ void TForm1::TaskbarCreated() {
 }
 
 void TForm1::keepBar() {
-    if (window_->exists() || exited_)
+    // Once the exit has begun the bar is not made again: the form whose close runs the exit
+    // must live until that close returns, and the exit ends the program anyway.
+    if (window_->exists() || exitBegun_)
         return;
     // The taskbar the bar was docked into has gone (the shell ended) and took the bar with it.
     // The program runs on: the bar is made again, hidden, and docks when the shell announces
@@ -135,7 +140,7 @@ void TForm1::keepBar() {
 }
 
 void TForm1::SessionEnding() {
-    if (!exited_)
+    if (!exitBegun_)
         window_->close();
 }
 
@@ -229,6 +234,8 @@ void TForm1::showAgain(const WindowFlags& before) {
 }
 
 void TForm1::confirmAndClose() {
+    if (exitBegun_)
+        return; // the docked bar still takes presses while an error box of the exit is up
     if (!app_.platform.ui.ask(ui::QuestionKind::Confirmation, CloseQuestion))
         return;
     window_->close(); // the exit sequence closes the other windows first
@@ -241,8 +248,8 @@ void TForm1::Power() {
     // A failure at any step takes the program back to its running state (Start button hidden,
     // store open, windows shown as before), then reports.
     try {
-        app_.storePlayerResume();
         app_.saveLastPlaylist();
+        app_.storePlayerResume(); // only for a list that was saved
         app_.Settings.release();
         Pusk(true);
         if (!AllFormClose()) {
@@ -261,6 +268,16 @@ void TForm1::Power() {
         throw;
     }
     shutdownRequested_ = true; // until Windows ends the program or calls the shutdown off
+    shutdownRequestedAt_ = app_.platform.system.utcMillisecondsOfDay();
+}
+
+void TForm1::endShutdownWait() {
+    if (!shutdownRequested_)
+        return;
+    constexpr std::uint32_t Day = 24u * 60 * 60 * 1000;
+    const std::uint32_t waited = (app_.platform.system.utcMillisecondsOfDay() + Day - shutdownRequestedAt_) % Day;
+    if (waited >= ShutdownWaitMs)
+        resumeRunning();
 }
 
 void TForm1::ShutdownCancelled() {
@@ -291,6 +308,10 @@ void TForm1::FormClose() {
     // Leaving always works: a step that fails (a save that cannot be written, a media device
     // that does not close) is reported and the steps after it still run. The player's close
     // and the exit both save the playlist: a failure is reported once.
+    // From here on a request to close does nothing and the bar is not made again; a shutdown
+    // that Power asked for is under way after all, with nothing to take back.
+    exitBegun_ = true;
+    shutdownRequested_ = false;
     std::vector<std::wstring> reported;
     auto run = [this, &reported](const std::function<void()>& step) {
         const std::wstring text = ui::errorTextOf(step);
@@ -303,12 +324,13 @@ void TForm1::FormClose() {
         return false;
     };
     closeAll(run);
-    run([this] { app_.storePlayerResume(); }); // while the engine still knows the position
+    // Where the player stood is kept only for a list that was saved, and read while the engine
+    // still knows the position.
+    if (run([this] { app_.saveLastPlaylist(); }))
+        run([this] { app_.storePlayerResume(); });
     run([this] { app_.closeMediaEngine(); });
-    run([this] { app_.saveLastPlaylist(); });
     app_.Settings.release();
     Pusk(true);
-    exited_ = true;
 }
 
 } // namespace vx

@@ -20,6 +20,8 @@ class TForm1 {
     static constexpr std::uint8_t BarHeight = 24;
     static constexpr int BarWidth = 50;
     static constexpr int ShellWatchMs = 250;
+    // How long Power waits for the end of the session before the program runs on.
+    static constexpr std::uint32_t ShutdownWaitMs = 30000;
 
     explicit TForm1(Application& app);
 
@@ -33,12 +35,15 @@ class TForm1 {
     void N5Click();
     void N1Click();
     void N4Click();
-    // The exit sequence: the other windows, the media device, the last playlist, the store,
-    // the Start button. Every step runs; a failed one is reported.
+    // The exit sequence: the other windows, the last playlist, where the player stood, the media
+    // device, the store, the Start button. Every step runs; a failed one is reported. It runs
+    // once: requests that come while it runs (from an error box's message loop) do nothing.
     void FormClose();
-    // Closes everything after the question; shared by the menu and the tool panel.
+    // Closes everything after the question; shared by the menu and the tool panel. Nothing once
+    // the exit has begun.
     void confirmAndClose();
-    // Shuts Windows down after the question; a refused shutdown leaves the program running.
+    // Shuts Windows down after the question; a refused shutdown leaves the program running, and
+    // so does one that has not ended the session within ShutdownWaitMs.
     void Power();
     // Saves the whole screen as a BMP file.
     void ScreenShot(const std::wstring& fileName);
@@ -67,7 +72,8 @@ class TForm1 {
     void SessionEnding();
     // Shows the docked bar at start, before the other windows are made.
     void showDocked();
-    // Makes the bar again when the taskbar it was docked into took it along.
+    // Makes the bar again when the taskbar it was docked into took it along; not once the exit
+    // has begun.
     void keepBar();
 
   private:
@@ -82,14 +88,18 @@ class TForm1 {
     // A handler for a press on the bar that does nothing until all nine windows exist.
     std::function<void()> whenWindowsMade(void (TForm1::*handler)());
     void resumeRunning();
+    // Takes Power's way back when its request has not ended the session in time: Windows says
+    // nothing when another program refused before this one was asked.
+    void endShutdownWait();
     // Shows again the windows that were on screen (`before`) and have been closed since.
     void showAgain(const WindowFlags& before);
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;
     bool shutdownRequested_ = false;
-    bool barLost_ = false; // made again after the taskbar took it along, not docked yet
-    bool exited_ = false;  // the exit sequence has run
+    std::uint32_t shutdownRequestedAt_ = 0; // the UTC time of day of the request, in ms
+    bool barLost_ = false;    // made again after the taskbar took it along, not docked yet
+    bool exitBegun_ = false; // the exit sequence runs or has run
     WindowFlags windowsBeforeShutdown_;
     std::optional<platform::TaskbarLayout> layout_; // the taskbar as last seen; none without one
     std::optional<Rect> barPlace_;                   // where the bar was last docked

@@ -134,17 +134,16 @@ void TForm8::FormShow() {
 }
 
 void TForm8::restoreResume() {
-    const MediaKeysClaim claim(*this);
     if (!app_.Settings.isOpen())
         return;
-    const PlayerResume stored = readPlayerResume(app_.Settings, playlist->count());
+    const PlayerResume stored = readPlayerResume(app_.Settings, *playlist);
     if (stored.randomOrder)
         PopupMenu1->setChecked(N5, *stored.randomOrder);
     if (!stored.index)
         return;
-    playlist->CurrentIndex = *stored.index;
+    makeCurrent(*stored.index);
     ListBox1->setSelectedIndex(*stored.index);
-    resumeAtMs_ = stored.positionMs.value_or(0);
+    resume_ = PendingResume{stored.path, stored.positionMs.value_or(0)};
 }
 
 void TForm8::storeResume() {
@@ -153,12 +152,16 @@ void TForm8::storeResume() {
     PlayerResume state;
     state.randomOrder = randomOrder();
     // An empty list leaves Last.m3u as it was, and with it the entry stored for that list.
-    const int index = playlist->CurrentIndex;
-    const bool started = playlist->TrackLoaded || resumeAtMs_;
-    if (!playlist->empty() && started && index >= 0 && index < playlist->count()) {
-        state.index = index;
+    // The index is kept as it is, also past the end after deletions: the path finds the entry.
+    if (!playlist->empty() && resume_) {
+        state.index = playlist->CurrentIndex;
+        state.path = resume_->path;
+        state.positionMs = resume_->atMs;
+    } else if (!playlist->empty() && playlist->TrackLoaded) {
+        state.index = playlist->CurrentIndex;
+        state.path = currentPath_;
         auto& player = engine();
-        state.positionMs = playlist->TrackLoaded && player.isOpen() ? player.position() : resumeAtMs_.value_or(0);
+        state.positionMs = player.isOpen() ? player.position() : 0;
     }
     storePlayerResume(app_.Settings, state);
     if (!playlist->empty() && !state.index)
@@ -166,9 +169,18 @@ void TForm8::storeResume() {
 }
 
 void TForm8::resume() {
-    const std::uint32_t at = resumeAtMs_.value_or(0);
-    resumeAtMs_.reset();
-    PlayN(playlist->CurrentIndex, at);
+    // Entries deleted meanwhile may have moved the stored one, or taken it away.
+    const auto index = resumeEntry(*playlist, std::uint32_t(playlist->CurrentIndex), resume_->path);
+    if (!index) {
+        resume_.reset();
+        return;
+    }
+    PlayN(*index, resume_->atMs);
+}
+
+void TForm8::makeCurrent(int N) {
+    playlist->CurrentIndex = N;
+    currentPath_ = N >= 0 && N < playlist->count() ? playlist->path(N) : std::wstring();
 }
 
 void TForm8::FormClose() {
@@ -184,7 +196,7 @@ void TForm8::closeMediaEngine() {
 }
 
 void TForm8::claimMediaKeys() {
-    app_.platform.ui.mediaKeys().setClaimed((playlist->TrackLoaded && engine().started()) || resumeAtMs_);
+    app_.platform.ui.mediaKeys().setClaimed(playlist->TrackLoaded && engine().started());
 }
 
 void TForm8::saveLastPlaylist() { playlist->saveLast(); }
@@ -193,7 +205,6 @@ void TForm8::PlayN(int N, std::uint32_t fromMs) {
     const MediaKeysClaim claim(*this);
     if (N < 0 || N >= playlist->count())
         return;
-    resumeAtMs_.reset(); // a track chosen in any way ends the wait to resume
     auto& player = engine();
     player.close();
     const std::wstring path = playlist->path(N);
@@ -205,8 +216,9 @@ void TForm8::PlayN(int N, std::uint32_t fromMs) {
         player.playFrom(fromMs);
     else
         player.play();
+    resume_.reset(); // a track chosen in any way ends the wait to resume
     playlist->TrackLoaded = true;
-    playlist->CurrentIndex = N;
+    makeCurrent(N);
     Label1->setText(timeText(player.length()));
 }
 
@@ -235,10 +247,11 @@ void TForm8::N3Click() {
     player.setFileName(name);
     player.open();
     player.play();
+    resume_.reset();
     playlist->TrackLoaded = true;
     playlist->clear();
     playlist->add(paths::fileNameOf(name), name);
-    playlist->CurrentIndex = 0;
+    makeCurrent(0);
     ListBox1->setSelectedIndex(0);
 }
 
@@ -289,7 +302,7 @@ int TForm8::nextIndex() {
 void TForm8::playEntry(int N) {
     if (N < 0)
         return;
-    playlist->CurrentIndex = N;
+    makeCurrent(N);
     PlayN(N);
 }
 
@@ -355,7 +368,7 @@ void TForm8::Image1MouseDown(ui::MouseShift shift, int x, int /*y*/) {
         PopupMenu1->popupAt(r.left + r.width, r.top);
         return;
     }
-    if (!playlist->TrackLoaded && resumeAtMs_ && x >= 25 && x <= 47) {
+    if (!playlist->TrackLoaded && resume_ && x >= 25 && x <= 47) {
         resume();
         return;
     }
@@ -382,10 +395,6 @@ void TForm8::stopPlate() {
 
 bool TForm8::MediaKeyDown(ui::MediaKey key) {
     const MediaKeysClaim claim(*this);
-    if (!playlist->TrackLoaded && resumeAtMs_ && key == ui::MediaKey::PlayPause) {
-        resume();
-        return true;
-    }
     if (!playlist->TrackLoaded)
         return false;
     auto& player = engine();
@@ -421,6 +430,7 @@ void TForm8::ListBox1DropFiles(const std::vector<ui::DroppedItem>& items) {
 }
 
 void TForm8::ListBox1KeyDown(int virtualKey) {
+    const MediaKeysClaim claim(*this); // an arrow plays on from a stopped track
     const int selected = ListBox1->selectedIndex();
     auto& player = engine();
     if (virtualKey == VkDelete) {

@@ -27,7 +27,8 @@ class TForm8 {
 
     // Plays entry N: closes the engine, selects the entry, makes its folder current, opens the
     // file by its bare name and plays it, from `fromMs` when that lies within the track. An index
-    // that names no entry does nothing.
+    // that names no entry does nothing. A track that starts ends the wait to resume; one that
+    // fails to open leaves it for the next press of the play plate.
     void PlayN(int N, std::uint32_t fromMs = 0);
     void N3Click(); // "Открыть файл"
     void N6Click(); // "Добавить файл"
@@ -44,7 +45,8 @@ class TForm8 {
     void ListBox1DblClick();
     // A media key acts as its plate of the strip does with the left button: play/pause as the
     // pause plate while a track plays or pauses, else as the play plate; stop, next and previous
-    // as theirs. True when it acted, which needs TrackLoaded as the plates do.
+    // as theirs. True when it acted, which needs TrackLoaded as the plates do: a stored entry
+    // waiting to resume is started from the player, not by a key meant for another program.
     bool MediaKeyDown(ui::MediaKey key);
     // Claims the media keys while a track plays or is paused, so they reach the player from
     // anywhere, and gives them back to other programs once playback stops (the stop plate or
@@ -65,15 +67,15 @@ class TForm8 {
     void closeMediaEngine();
     void saveLastPlaylist();
     // At exit: "Случайно" and, when a track was started (or is still waiting to resume), the
-    // current entry and its position into the settings, for the next run; a list from which
-    // nothing was played removes the stored entry. Nothing when the player was not shown in
-    // this run; an empty list keeps the stored entry, as it keeps Last.m3u.
+    // current entry, its path and its position into the settings, for the next run; a list from
+    // which nothing was played removes the stored entry. Nothing when the player was not shown
+    // in this run; an empty list keeps the stored entry, as it keeps Last.m3u.
     void storeResume();
-    // After the first showing has read "Last.m3u": selects the stored entry and makes it current,
-    // sets "Случайно" as it was; the play plate or the play/pause key then starts that entry at
+    // After the first showing has read "Last.m3u": selects the stored entry (found by its path)
+    // and makes it current, sets "Случайно" as it was; the play plate then starts that entry at
     // the stored position. Nothing plays by itself.
     void restoreResume();
-    bool resumePending() const { return resumeAtMs_.has_value(); }
+    bool resumePending() const { return resume_.has_value(); }
     MediaEngine& engine();
 
     ui::Image* Image1 = nullptr;
@@ -101,10 +103,17 @@ class TForm8 {
     void importFolder(bool append);
     void stopPlate();
     void resume();
+    // Makes entry N current and notes its path: a deletion before it does not move the index.
+    void makeCurrent(int N);
 
     Application& app_;
-    // The position the stored entry resumes at, until a track is started.
-    std::optional<std::uint32_t> resumeAtMs_;
+    // The stored entry and the position it resumes at, until a track is started.
+    struct PendingResume {
+        std::wstring path;
+        std::uint32_t atMs = 0;
+    };
+    std::optional<PendingResume> resume_;
+    std::wstring currentPath_; // the path of the entry CurrentIndex named when it was made current
     std::unique_ptr<ui::Form> window_;
 };
 

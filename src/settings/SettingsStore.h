@@ -46,8 +46,10 @@ constexpr const wchar_t* AutoRun = L"AutoRun";
 constexpr const wchar_t* CdRom = L"CDROM";
 constexpr const wchar_t* Drive = L"Drive";
 constexpr const wchar_t* LastPath = L"LastPath";
-// Where the player resumes (written at exit, read at its first showing), REG_DWORD each.
+// Where the player resumes (written at exit, read at its first showing), REG_DWORD each but
+// the entry's path, REG_SZ.
 constexpr const wchar_t* PlayerIndex = L"PlayerIndex";
+constexpr const wchar_t* PlayerPath = L"PlayerPath";
 constexpr const wchar_t* PlayerPosition = L"PlayerPosition"; // milliseconds
 constexpr const wchar_t* PlayerRandom = L"PlayerRandom";
 // Whether the folder import walks the subfolders too, REG_DWORD 0 or 1.

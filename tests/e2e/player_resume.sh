@@ -30,6 +30,7 @@ sleep 3.5
 check_eq "b.wav plays" $'a.wav\nb.wav\nc.wav\nselected 1' "$(vx_probe items TForm8 8003 | clean)"
 close_program
 check_eq "the entry's index stored" "REG_DWORD 0x1" "$(reg_value PlayerIndex)"
+check_eq "and its path" 'REG_SZ C:\Vextral\b.wav' "$(reg_value PlayerPath)"
 check_eq "random order stored as off" "REG_DWORD 0x0" "$(reg_value PlayerRandom)"
 position=$(reg_value PlayerPosition)
 stored_ms=$((${position#REG_DWORD }))

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -117,9 +118,13 @@ class FakeMci : public platform::Mci {
                 out.emplace_back(sent[i].message, sent[i].flags);
         return out;
     }
+    // The open device `id`, never null: asked for a device that is not open, the test fails
+    // there alone instead of ending the whole run at the first use of a null device.
     Device* device(std::uint32_t id) {
         auto it = devices.find(id);
-        return it == devices.end() ? nullptr : &it->second;
+        if (it == devices.end())
+            throw std::logic_error("no MCI device " + std::to_string(id) + " is open");
+        return &it->second;
     }
 };
 

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -362,6 +363,8 @@ class FakeForm : public ui::Form {
     std::vector<std::unique_ptr<FakeDirectoryListBox>> directoryListBoxes;
     std::vector<std::unique_ptr<FakeImage>> images;
     std::vector<std::unique_ptr<FakeShellFolderTree>> shellFolderTrees;
+    // False once the form is freed, for a close that outlives its form (see close()).
+    std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 };
 
 // Asks to stop once it has been asked `cancelAfter` times (never when negative).
@@ -492,7 +495,10 @@ inline FakeForm::FakeForm(FakeToolkit& t, const ui::FormSpec& s)
     : toolkit(t), params(s), id(WindowId(200 + t.forms.size())),
       bounds_{s.left, s.top, s.clientWidth, s.clientHeight} {}
 
-inline FakeForm::~FakeForm() { std::erase(toolkit.forms, this); }
+inline FakeForm::~FakeForm() {
+    *alive = false;
+    std::erase(toolkit.forms, this);
+}
 
 inline void FakeForm::dock(WindowId parent, const Rect& where) {
     if (toolkit.failDock)
@@ -511,8 +517,13 @@ inline void FakeForm::show() {
 }
 
 inline void FakeForm::close() {
+    // The program freeing a form while its close runs would be a use after free on Windows;
+    // here it is an error the test sees, so that test fails alone instead of ending the run.
+    const std::shared_ptr<bool> stillAlive = alive;
     if (onClose)
         onClose();
+    if (!*stillAlive)
+        throw std::logic_error("a form was freed while its close ran");
     if (toolkit.mainForm == this || docked)
         closed = true;
     visible_ = false;

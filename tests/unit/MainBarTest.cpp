@@ -7,6 +7,7 @@
 #include "tools/TForm3.h"
 #include "tools/TForm6.h"
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace vx;
 using fakes::FakeForm;
@@ -350,13 +351,30 @@ TEST_F(MainBar, LeavingAlwaysWorksAndReportsEverySaveThatFailed) {
     m.form(L"TForm4").show();
     app->flags.FavouritesShown = true;
     m.files.unwritable = {last, dirs}; // made read-only by the user or held by a backup tool
+    // While the first error box is up, its message loop brings the session's end, "Закрыть" on
+    // the docked bar (which the box does not disable) and the watch after the shell ended and
+    // took the bar along: the exit runs once, and the bar whose close runs it is not replaced.
+    auto& exitingBar = barForm();
+    bool boxShown = false;
+    m.ui.whileErrorShown = [&] {
+        if (std::exchange(boxShown, true))
+            return;
+        m.ui.fire(m.ui.onSessionEnding);
+        m.ui.answers = {true};
+        choose(L"Закрыть");
+        exitingBar.lost = true;
+        m.ui.fire(m.ui.onWatch);
+    };
 
     // Windows ends the session: the same exit sequence runs as for "Закрыть".
     m.ui.fire(m.ui.onSessionEnding);
     EXPECT_EQ(m.ui.errors, (std::vector<std::wstring>{L"Cannot create file " + last + L".",
                                                       L"File access denied."}));
+    EXPECT_TRUE(m.ui.questions.empty()) << "no close question while the exit runs";
+    EXPECT_EQ(m.ui.forms.size(), 9u) << "no bar made again";
+    EXPECT_EQ(m.ui.mainForm, &exitingBar);
     EXPECT_EQ(m.files.text(last), "old");
-    EXPECT_TRUE(barForm().closed);
+    EXPECT_TRUE(barForm().closed) << "the message loop ends";
     EXPECT_FALSE(m.form(L"TForm3").visible()) << "the favourites' failure does not keep the panel open";
     EXPECT_FALSE(app->Settings.isOpen());
     EXPECT_TRUE(m.shell.visible[m.shell.startButton]);

@@ -127,4 +127,8 @@ TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
     EXPECT_EQ(fake.sent.back().to, 700u);
     EXPECT_EQ(fake.sent.back().callback, 77u);
     EXPECT_EQ(engine.position(), 700u);
+    // Played from a position, the track counts as playing again: its end is seen.
+    EXPECT_TRUE(engine.started());
+    fake.advance(1300);
+    EXPECT_TRUE(engine.ended());
 }

@@ -176,15 +176,16 @@ TEST(PlayerLastList, LoadedAtTheFirstShowingOnlyAndSavedAtExitWhenNotEmpty) {
     EXPECT_FALSE(app.Form1->MediaPlayer1.isOpen()) << "the main bar closed the engine";
 }
 
-// Three runs on one registry and one program folder: the first plays c.wav, turns "Случайно" on
-// and exits at 42 s; the next runs show the player and find what the registry then holds.
+// Runs on one registry and one program folder: the first plays c.wav, turns "Случайно" on and
+// exits at 42 s; the next runs show the player and find what the registry then holds.
 TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAsked) {
     const std::wstring last = L"C:\\Programs\\Vextral\\Last.m3u";
     fakes::FakeRegistry::KeyId key{platform::RegRoot::CurrentUser, SettingsStore::KeyPath};
     std::map<fakes::FakeRegistry::KeyId, fakes::FakeRegistry::Values> registry;
-    auto run = [&](fakes::FakeMachine& m) -> Application& {
+    auto run = [&](fakes::FakeMachine& m,
+                   const char* list = "C:\\M\\a.wav\r\nC:\\M\\b.wav\r\nC:\\M\\c.wav\r\n") -> Application& {
         m.registry.keys = registry;
-        m.files.files[last] = fakes::FakeFiles::bytes("C:\\M\\a.wav\r\nC:\\M\\b.wav\r\nC:\\M\\c.wav\r\n");
+        m.files.files[last] = fakes::FakeFiles::bytes(list);
         for (const wchar_t* name : {L"a.wav", L"b.wav", L"c.wav"})
             m.mci.lengths[name] = 60000;
         auto& app = m.start();
@@ -198,6 +199,9 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
     };
     ui::MouseShift left;
     left.left = true;
+    auto pressPlay = [&](fakes::FakeMachine& m, Application& app) {
+        m.ui.fire([&] { app.Form8->Image1MouseDown(left, 30, 5); });
+    };
     {
         fakes::FakeMachine m;
         auto& app = run(m);
@@ -209,8 +213,13 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         exit(m, app);
     }
     EXPECT_EQ(registry[key][L"PlayerIndex"].data, (std::vector<std::uint8_t>{2, 0, 0, 0}));
+    EXPECT_EQ(registry[key][L"PlayerPath"].data, regvalue::encodeString(L"C:\\M\\c.wav").data);
     EXPECT_EQ(registry[key][L"PlayerPosition"].data, (std::vector<std::uint8_t>{0x10, 0xA4, 0, 0}));
     EXPECT_EQ(registry[key][L"PlayerRandom"].data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
+    {
+        fakes::FakeMachine m; // exits while the entry still waits: it is kept for the next run
+        exit(m, run(m));
+    }
     {
         fakes::FakeMachine m;
         auto& app = run(m);
@@ -218,21 +227,27 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         EXPECT_EQ(player.playlist->CurrentIndex, 2);
         EXPECT_EQ(player.ListBox1->selectedIndex(), 2);
         EXPECT_TRUE(player.randomOrder());
-        EXPECT_TRUE(m.mci.sent.empty()) << "nothing plays by itself";
-        EXPECT_TRUE(m.ui.keys.claimed()) << "the play/pause key can start it";
+        EXPECT_FALSE(m.ui.pressMediaKey(ui::MediaKey::PlayPause)) << "a key meant for another program";
         m.ui.fire([&] { player.Image1MouseDown(left, 10, 5); }); // the previous plate waits too
-        EXPECT_TRUE(m.mci.sent.empty());
-        m.ui.fire([&] { player.Image1MouseDown(left, 30, 5); }); // the play plate
+        EXPECT_TRUE(m.mci.sent.empty()) << "nothing plays by itself";
+        EXPECT_FALSE(m.ui.keys.claimed()) << "the keys stay with other programs until a track plays";
+        m.mci.missing.insert(L"c.wav");
+        pressPlay(m, app);
+        EXPECT_EQ(m.ui.errors, (Items{L"Cannot find the file."}));
+        EXPECT_TRUE(player.resumePending()) << "a failed open keeps the resume for the next press";
+        m.mci.missing.clear();
+        pressPlay(m, app);
         auto* device = m.mci.device(app.Form1->MediaPlayer1.deviceId());
-        ASSERT_NE(device, nullptr);
         EXPECT_EQ(device->element, L"c.wav");
         EXPECT_EQ(device->position, 42000u);
         EXPECT_EQ(device->mode, platform::mci::ModePlay);
+        EXPECT_TRUE(m.ui.keys.claimed());
         EXPECT_FALSE(player.resumePending());
         exit(m, app);
     }
     // Out of range or of the wrong type: ignored one by one, without a message.
     registry[key][L"PlayerIndex"] = regvalue::encodeDword(3);
+    registry[key][L"PlayerPath"] = regvalue::encodeDword(2);
     registry[key][L"PlayerRandom"] = regvalue::encodeDword(2);
     {
         fakes::FakeMachine m;
@@ -241,25 +256,56 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         EXPECT_EQ(app.Form8->ListBox1->selectedIndex(), -1);
         EXPECT_FALSE(app.Form8->randomOrder());
         EXPECT_FALSE(app.Form8->resumePending());
-        EXPECT_FALSE(m.ui.keys.claimed());
         EXPECT_TRUE(m.ui.errors.empty());
         exit(m, app); // nothing played from this list: no entry to take up next time
     }
-    EXPECT_EQ(registry[key].count(L"PlayerIndex") + registry[key].count(L"PlayerPosition"), 0u);
+    EXPECT_EQ(registry[key].count(L"PlayerIndex") + registry[key].count(L"PlayerPath") +
+                  registry[key].count(L"PlayerPosition"),
+              0u);
     EXPECT_EQ(registry[key][L"PlayerRandom"].data, (std::vector<std::uint8_t>{0, 0, 0, 0}));
+    // Without a path (as stored before paths were kept) the index names the entry.
     registry[key][L"PlayerIndex"] = regvalue::encodeDword(1);
-    registry[key][L"PlayerPosition"] = regvalue::encodeString(L"5000");
     registry[key][L"PlayerRandom"] = regvalue::encodeString(L"1");
     for (const auto& position : {regvalue::encodeString(L"5000"), regvalue::encodeDword(60000)}) {
         registry[key][L"PlayerPosition"] = position; // a text, then the track's very end
         fakes::FakeMachine m;
         auto& app = run(m);
         EXPECT_FALSE(app.Form8->randomOrder());
-        EXPECT_TRUE(app.Form8->MediaKeyDown(ui::MediaKey::PlayPause));
+        pressPlay(m, app);
         auto* device = m.mci.device(app.Form1->MediaPlayer1.deviceId());
-        ASSERT_NE(device, nullptr);
         EXPECT_EQ(device->element, L"b.wav");
         EXPECT_EQ(device->position, 0u) << "from the start";
         EXPECT_TRUE(m.ui.errors.empty());
+    }
+    // Entry 1 plays and entry 0 is deleted before the exit: the next run finds b.wav by its path
+    // as entry 0 of the saved list, where entry 1 is now c.wav.
+    std::string saved;
+    {
+        fakes::FakeMachine m;
+        auto& app = run(m);
+        m.ui.fire([&] { app.Form8->PlayN(1); });
+        m.mci.device(app.Form1->MediaPlayer1.deviceId())->position = 7000;
+        app.Form8->ListBox1->setSelectedIndex(0);
+        m.ui.fire([&] { app.Form8->ListBox1KeyDown(TForm8::VkDelete); });
+        exit(m, app);
+        saved = m.files.text(last);
+    }
+    ASSERT_EQ(saved, "C:\\M\\b.wav\r\nC:\\M\\c.wav\r\n");
+    {
+        fakes::FakeMachine m;
+        auto& app = run(m, saved.c_str());
+        EXPECT_EQ(app.Form8->ListBox1->selectedIndex(), 0);
+        pressPlay(m, app);
+        auto* device = m.mci.device(app.Form1->MediaPlayer1.deviceId());
+        EXPECT_EQ(device->element, L"b.wav");
+        EXPECT_EQ(device->position, 7000u);
+
+        // A list that cannot be saved stores no entry: the next run reads the old list.
+        m.files.unwritable = {last};
+        m.ui.fire([&] { app.Form8->PlayN(1); });
+        exit(m, app);
+        EXPECT_EQ(m.ui.errors, (Items{L"Cannot create file " + last + L"."}));
+        EXPECT_EQ(registry[key][L"PlayerPath"].data, regvalue::encodeString(L"C:\\M\\b.wav").data);
+        EXPECT_EQ(registry[key][L"PlayerPosition"].data, (std::vector<std::uint8_t>{0x58, 0x1B, 0, 0}));
     }
 }

@@ -26,5 +26,5 @@ struct PlayerFixture : ::testing::Test {
         }
     }
     // The element of the open device: the track that is playing, or "".
-    std::wstring playing() { return device() ? device()->element : L""; }
+    std::wstring playing() { return engine().isOpen() ? device()->element : L""; }
 };

@@ -41,6 +41,8 @@ TEST_F(PlayerKeysDrop, KeysAreClaimedOnlyWhileATrackPlaysOrIsPaused) {
     EXPECT_TRUE(claimed()) << "the play plate takes them again";
     m.ui.fire([&] { player().Image1MouseDown({true, false}, 80, 5); });
     EXPECT_FALSE(claimed()) << "and the stop plate gives them back";
+    m.ui.fire([&] { player().ListBox1KeyDown(TForm8::VkRight); });
+    EXPECT_TRUE(claimed()) << "an arrow plays on from 10 s: a play as well";
     player().PlayN(0);
 
     // An entry that will not open leaves no device: the keys go back, even though the handler

@@ -373,4 +373,25 @@ TEST_F(ToolPanel, AShutdownCalledOffAfterItsRequestLeavesTheProgramRunning) {
     EXPECT_TRUE(m.ui.errors.empty());
     m.ui.fire(m.ui.onShutdownCancelled); // a second notice changes nothing more
     EXPECT_EQ(log, (std::vector<std::string>{"start button shown", "start button hidden"}));
+
+    // Another program refused before this one was asked: Windows sends no word. Thirty seconds
+    // after the request (by the clock, across midnight here) the program runs on as before.
+    m.system.utcMs = 86'390'000;
+    m.ui.answers = {true};
+    m.ui.click(button(2));
+    ASSERT_EQ(m.actions.shutdowns, 2);
+    m.system.utcMs = 19'999;
+    m.ui.fire(m.ui.onWatch);
+    EXPECT_FALSE(app->Settings.isOpen()) << "29.999 s: still waiting for the session's end";
+    m.system.utcMs = 20'000;
+    m.ui.fire(m.ui.onWatch);
+    EXPECT_TRUE(app->Settings.isOpen());
+    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+    EXPECT_TRUE(m.form(L"TForm3").visible()) << "the panel is unfolded again";
+    // The session ends later after all: the exit sequence runs.
+    m.ui.fire(m.ui.onSessionEnding);
+    EXPECT_TRUE(m.form(L"TForm1").closed);
+    EXPECT_FALSE(app->Settings.isOpen());
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+    EXPECT_TRUE(m.ui.errors.empty());
 }

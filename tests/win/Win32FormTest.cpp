@@ -174,3 +174,26 @@ TEST(Win32Form, DockedSeeThroughFormTakesTheTaskbarsColourAndEveryPress) {
     bar->dock(reinterpret_cast<WindowId>(taskbar.get()), Rect{3, 0, 50, 24}); // as high as the bar: not cut
     EXPECT_EQ(GetWindowRgnBox(w, &region), ERROR);
 }
+
+// The main window closes once, and its close ends the message loop even when the window went
+// while the close ran (docked into a taskbar whose shell ended, during an error box).
+TEST(Win32Form, MainWindowClosesOnceAndEndsTheLoopAlsoWhenAlreadyGone) {
+    win32::Win32Toolkit toolkit(L"Vextral form test");
+    ui::FormSpec params;
+    params.windowClass = L"TMainTestForm";
+    params.frame = ui::Frame::None;
+    params.main = true;
+    auto bar = toolkit.createForm(params);
+    HWND w = reinterpret_cast<HWND>(bar->handle());
+    int closes = 0;
+    bar->onClose = [&] {
+        ++closes;
+        SendMessageW(w, WM_CLOSE, 0, 0); // from an error box's message loop: does nothing
+        DestroyWindow(w);                // the taskbar took the window along
+    };
+    bar->close();
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(bar->exists());
+    MSG msg;
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the loop ends";
+}

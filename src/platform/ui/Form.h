@@ -53,6 +53,8 @@ class Form {
     // Hides the window without running onClose.
     virtual void hide() = 0;
     // Runs onClose; if that raises, the window stays as it is and the error goes to the caller.
+    // The main window's close then ends the message loop, also when the window has gone
+    // meanwhile (docked into a taskbar that went).
     virtual void close() = 0;
     // Shows the window modally and returns when it is closed.
     virtual void showModal() = 0;

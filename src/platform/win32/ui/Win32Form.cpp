@@ -107,14 +107,29 @@ void Win32Form::show() {
 void Win32Form::hide() { ShowWindow(hwnd(), SW_HIDE); }
 
 void Win32Form::close() {
-    if (onClose)
-        onClose();
-    if (isMain_) {
-        closing_ = true;
-        DestroyWindow(hwnd());
+    if (!isMain_) {
+        if (onClose)
+            onClose();
+        hide();
         return;
     }
-    hide();
+    // The main window closes once: its close may show an error box, whose message loop can
+    // bring another WM_CLOSE; that one does nothing.
+    if (closing_)
+        return;
+    closing_ = true;
+    try {
+        if (onClose)
+            onClose();
+    } catch (...) {
+        closing_ = false; // the window stays as it is
+        throw;
+    }
+    destroying_ = true;
+    DestroyWindow(hwnd());
+    // The loop ends here rather than at WM_DESTROY: a window docked into a taskbar that went
+    // meanwhile is gone already, and destroying it again sends nothing.
+    PostQuitMessage(0);
 }
 
 void Win32Form::showModal() {
@@ -309,11 +324,9 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         toolkit_.dispatch([this] { close(); });
         return 0;
     case WM_DESTROY:
-        // Only the program's own close ends it. When the taskbar this window is docked into
-        // goes (the shell ended), the program runs on and makes its bar again.
-        if (isMain_ && closing_)
-            PostQuitMessage(0);
-        else if (isMain_)
+        // Only the program's own close ends it (see close). When the taskbar this window is
+        // docked into goes (the shell ended), the program runs on and makes its bar again.
+        if (isMain_ && !destroying_)
             toolkit_.mainWindowLost();
         break;
     case WM_NCCALCSIZE:

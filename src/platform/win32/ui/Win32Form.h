@@ -47,7 +47,7 @@ class Win32Form : public WindowBase, public ui::Form {
     ui::Image& addImage(const ui::ImageSpec& params) override;
     ui::ShellFolderTree& addShellFolderTree(const ui::ShellFolderTreeSpec& params) override;
 
-    // The main window: closing it destroys it and ends the message loop.
+    // The main window: closing it destroys it and ends the message loop, once.
     void makeMain() { isMain_ = true; }
     bool isMain() const { return isMain_; }
     Win32Toolkit& toolkit() { return toolkit_; }
@@ -80,7 +80,8 @@ class Win32Form : public WindowBase, public ui::Form {
     Win32Toolkit& toolkit_;
     ui::FormSpec params_;
     bool isMain_ = false;
-    bool closing_ = false; // the program itself destroys the window
+    bool closing_ = false;    // the main window's close runs or has run
+    bool destroying_ = false; // the program itself destroys the window
     bool modal_ = false;
     COLORREF face_ = 0;
     UniqueBrush background_; // of face_

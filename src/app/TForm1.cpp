@@ -116,8 +116,8 @@ void TForm1::Pusk(bool show) {
 }
 
 void TForm1::TaskbarCreated() {
-    if (!app_.Settings.isOpen())
-        return; // on the way out: the Start button stays as the exit left it
+    if (exitBegun_ || !app_.Settings.isOpen())
+        return; // on the way out: the Start button stays as the exit leaves it
     keepBar();
     Pusk(false);
     dockInTaskbar();
@@ -154,8 +154,8 @@ void TForm1::keepStartButtonHidden() {
 }
 
 void TForm1::followTaskbar() {
-    if (!app_.Settings.isOpen())
-        return; // the exit or shutdown sequence has shown the Start button and stays put
+    if (exitBegun_ || !app_.Settings.isOpen())
+        return; // the exit or shutdown sequence shows the Start button and stays put
     keepStartButtonHidden();
     if (!TaskbarWnd || !window_->exists())
         return;

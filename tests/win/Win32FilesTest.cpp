@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32System.h"
+#include "player/FolderImport.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <map>
@@ -79,13 +80,32 @@ TEST_F(Win32FilesTest, ListMarksHiddenSystemFoldersAndLinks) {
     RemoveDirectoryW(hidden.c_str());
     RemoveDirectoryW(system.c_str());
     EXPECT_TRUE(byName[L"hidden"].directory);
-    EXPECT_FALSE(byName[L"hidden"].hiddenSystem || byName[L"hidden"].reparsePoint);
+    EXPECT_FALSE(byName[L"hidden"].hiddenSystem || byName[L"hidden"].link);
     EXPECT_TRUE(byName[L"system"].hiddenSystem);
-    EXPECT_FALSE(byName[L"system"].reparsePoint);
+    EXPECT_FALSE(byName[L"system"].link);
     if (linked)
-        EXPECT_TRUE(byName[L"link"].reparsePoint);
+        EXPECT_TRUE(byName[L"link"].link);
     else
         std::printf("[ note     ] no directory link could be made here; the link case is not checked\n");
+}
+
+// The import's walk reaches a folder whose path is longer than MAX_PATH characters.
+TEST_F(Win32FilesTest, WalkReachesFoldersBeyondMaxPath) {
+    const std::wstring top = folder + L"deep";
+    std::vector<std::wstring> made{top};
+    while (made.back().size() < 300)
+        made.push_back(made.back() + L"\\" + std::wstring(60, L'd'));
+    for (const auto& f : made)
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + f).c_str(), nullptr) ||
+                    GetLastError() == ERROR_ALREADY_EXISTS);
+    const std::wstring song = made.back() + L"\\song.mp3";
+    CloseHandle(CreateFileW((L"\\\\?\\" + song).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            0, nullptr));
+    const FoundMedia found = findMediaTree(files, top, nullptr);
+    DeleteFileW((L"\\\\?\\" + song).c_str());
+    for (auto it = made.rbegin(); it != made.rend(); ++it)
+        RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+    EXPECT_EQ(found.paths, std::vector<std::wstring>{song}) << song.size() << " characters";
 }
 
 TEST_F(Win32FilesTest, ErrorsCarryTheSystemCodes) {

@@ -60,6 +60,20 @@ TEST_F(Win32FilesTest, WriteReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(files.readAll(path), bytes("kept\r\n"));
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(files.list(folder.substr(0, folder.size() - 1)).size(), 1u) << "no temporary file is left";
+
+    // A save stopped between giving its temporary file a hidden file's attributes and the rename
+    // left that file behind, and the file itself has gone since. The next save goes through all
+    // the same (Windows refuses to create over a hidden file with normal attributes; Wine does it
+    // but keeps the file hidden), and the new file is not hidden.
+    const std::wstring fresh = folder + L"Новый.m3u", leftover = fresh + L".vxtmp";
+    CloseHandle(CreateFileW(leftover.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_HIDDEN, nullptr));
+    ASSERT_NE(GetFileAttributesW(leftover.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    files.writeAll(fresh, bytes("after\r\n"));
+    EXPECT_EQ(files.readAll(fresh), bytes("after\r\n"));
+    EXPECT_EQ(GetFileAttributesW(fresh.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_EQ(GetFileAttributesW(leftover.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the temporary took the file's place";
 }
 
 // What the import's walk needs to know of a folder: hidden and system together, and a link.

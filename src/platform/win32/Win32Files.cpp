@@ -98,6 +98,9 @@ void Win32Files::writeAll(const std::wstring& path, const std::vector<std::uint8
     if (replacing && (old.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
         throw FileCreateError(ERROR_ACCESS_DENIED, path);
     const std::wstring temporary = path + L".vxtmp";
+    // A temporary left by a save that was stopped before its rename carries the attributes it
+    // was given (hidden, system), and a file with those is not created over with normal ones.
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
     {
         UniqueHandle file = createForWriting(temporary, CREATE_ALWAYS);
         try {

@@ -91,7 +91,13 @@ vx_desktop() {
     VX_PIDS+=($!)
 }
 
-vx_probe() { wine "$VX_PROBE" "$@"; }
+# Run in the background and waited for: a signal with a trap (Ctrl-C in scripts/run.sh) then
+# ends the wait at once, where a command in the foreground would be waited for first, and a
+# probe whose display has just gone (Ctrl-C ends Xvfb too) takes some 20 s to give up.
+vx_probe() {
+    wine "$VX_PROBE" "$@" &
+    wait $!
+}
 
 vx_session_stop() {
     wineserver -k 2>/dev/null || true

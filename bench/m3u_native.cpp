@@ -27,6 +27,7 @@ class Cp1251System : public vx::platform::System {
         }
         return out;
     }
+    bool ansiIsMultiByte() override { return false; }
     int screenWidth() override { return 0; }
     int screenHeight() override { return 0; }
 };

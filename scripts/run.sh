@@ -14,8 +14,12 @@ prefix="${XDG_DATA_HOME:-$HOME/.local/share}/vextral/wineprefix"
 if [ -n "${DISPLAY:-}" ]; then
     VX_OWN_DISPLAY=0
 fi
+# Ctrl-C (or TERM) ends the script at once, and leaving it in any way stops everything the
+# session started: the display, Wine's processes, Vextral.
+export WINEPREFIX=$prefix
+trap 'exit 130' INT TERM
+trap vx_session_stop EXIT
 vx_session_start "$prefix"
-trap vx_session_stop EXIT INT TERM
 app="$WINEPREFIX/drive_c/Vextral"
 mkdir -p "$app"
 cp build/win/vextral.exe "$app/"

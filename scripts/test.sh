@@ -33,17 +33,31 @@ echo "$fuzz_out"
 count "$(echo "$fuzz_out" | grep -c 'no crash')" "$(echo "$fuzz_out" | grep -c 'CRASH')"
 
 echo "== tier 2: Windows tests under Wine"
+rm -f "$b/win/wintests"*.log
 (
     source scripts/wine-session.sh
     vx_russian_locale
     vx_session_start
     trap vx_session_stop EXIT
     wine "$b/win/tests/win/vx_win_tests.exe" --gtest_brief=1 2>&1 | tr -d '\r' | tee "$b/win/wintests.log" | tail -n 5
-) 
-w_pass=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) test.*/\1/p' "$b/win/wintests.log")
-w_fail=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) test.*/\1/p' "$b/win/wintests.log")
-[ -n "$w_pass$w_fail" ] || w_fail=1
-count "${w_pass:-0}" "${w_fail:-0}"
+    # The playlist tests once more under code pages 932 (two bytes a character) and 1252: Wine
+    # takes the ANSI code page from the locale each of its processes starts in.
+    for locale in ja_JP en_US; do
+        echo "-- the playlist tests under $locale"
+        if vx_locale "$locale"; then
+            wine "$b/win/tests/win/vx_win_tests.exe" --gtest_brief=1 --gtest_filter='M3uCodePage.*' 2>&1 |
+                tr -d '\r' | tee "$b/win/wintests-$locale.log" | tail -n 2
+        else
+            echo "the locale $locale could not be made" >&2
+        fi
+    done
+)
+for log in "$b/win/wintests.log" "$b/win/wintests-ja_JP.log" "$b/win/wintests-en_US.log"; do
+    w_pass=$(sed -nE 's/^\[  PASSED  \] ([0-9]+) test.*/\1/p' "$log" 2>/dev/null)
+    w_fail=$(sed -nE 's/^\[  FAILED  \] ([0-9]+) test.*/\1/p' "$log" 2>/dev/null)
+    [ -n "$w_pass$w_fail" ] || w_fail=1
+    count "${w_pass:-0}" "${w_fail:-0}"
+done
 
 echo "== tier 3: end to end under Wine"
 # Runs one script in a Wine prefix of its own under a fresh temporary folder, removed afterwards

@@ -2,6 +2,10 @@
 # Source this file to get a Wine session: an X display, a Wine prefix, a PulseAudio null sink,
 # and a Russian locale (ANSI code page 1251) built into a private folder.
 #
+#   vx_russian_locale           use the Russian locale (Wine's ANSI code page 1251)
+#   vx_locale NAME              use the locale NAME.UTF-8, e.g. ja_JP (code page 932), made
+#                               when missing; fails when it cannot be made. Wine reads the
+#                               locale when each of its processes starts
 #   vx_session_start [PREFIX]   start the display and audio, prepare the prefix
 #   vx_desktop_start            start the "shell" desktop with a taskbar
 #   vx_desktop PROGRAM [ARGS]   start a Windows program in that desktop
@@ -23,17 +27,18 @@ vx_free_display() {
     done
 }
 
-vx_russian_locale() {
+vx_locale() {
     local dir="${VX_LOCALE_DIR:-$HOME/.cache/vextral/locale}"
-    if [ ! -d "$dir/ru_RU.UTF-8" ]; then
+    if [ ! -d "$dir/$1.UTF-8" ]; then
         mkdir -p "$dir"
-        localedef -i ru_RU -f UTF-8 "$dir/ru_RU.UTF-8" 2>/dev/null || true
+        localedef -i "$1" -f UTF-8 "$dir/$1.UTF-8" 2>/dev/null || true
     fi
-    if [ -d "$dir/ru_RU.UTF-8" ]; then
-        export LOCPATH="$dir"
-        export LC_ALL=ru_RU.UTF-8 2>/dev/null
-    fi
+    [ -d "$dir/$1.UTF-8" ] || return 1
+    export LOCPATH="$dir"
+    export LC_ALL="$1.UTF-8" 2>/dev/null
 }
+
+vx_russian_locale() { vx_locale ru_RU || true; }
 
 vx_session_start() {
     export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
@@ -86,7 +91,13 @@ vx_desktop() {
     VX_PIDS+=($!)
 }
 
-vx_probe() { wine "$VX_PROBE" "$@"; }
+# Run in the background and waited for: a signal with a trap (Ctrl-C in scripts/run.sh) then
+# ends the wait at once, where a command in the foreground would be waited for first, and a
+# probe whose display has just gone (Ctrl-C ends Xvfb too) takes some 20 s to give up.
+vx_probe() {
+    wine "$VX_PROBE" "$@" &
+    wait $!
+}
 
 vx_session_stop() {
     wineserver -k 2>/dev/null || true

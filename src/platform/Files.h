@@ -8,7 +8,9 @@ namespace vx::platform {
 struct DirEntry {
     std::wstring name;
     bool directory = false;
-    bool reparsePoint = false; // a junction or symbolic link: may lead back up the tree
+    // A junction or symbolic link (a name-surrogate reparse point): it may lead back up the
+    // tree. Other reparse points, such as the folders a cloud-files provider keeps, are not.
+    bool link = false;
     bool hiddenSystem = false; // hidden and system both, as the system's own folders are
 };
 

@@ -21,6 +21,9 @@ class System {
     // Text in the system's ANSI code page; `exact` tells whether every character survived.
     virtual std::string toAnsi(const std::wstring& text, bool* exact = nullptr) = 0;
     virtual std::wstring fromAnsi(const std::string& bytes) = 0;
+    // Whether the ANSI code page takes more than one byte for some characters (UTF-8, and the
+    // Chinese, Japanese and Korean code pages).
+    virtual bool ansiIsMultiByte() = 0;
     virtual int screenWidth() = 0;
     virtual int screenHeight() = 0;
 };

@@ -79,7 +79,7 @@ FoundMedia findMediaTree(platform::Files& files, std::wstring folder, const std:
         takeMedia(current, entries, found);
         std::vector<std::wstring> below;
         for (const auto& entry : entries)
-            if (entry.directory && !entry.reparsePoint && !entry.hiddenSystem)
+            if (entry.directory && !entry.link && !entry.hiddenSystem)
                 below.push_back(entry.name);
         std::sort(below.begin(), below.end(), folderNameLess);
         for (auto it = below.rbegin(); it != below.rend(); ++it)

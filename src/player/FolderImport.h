@@ -18,7 +18,7 @@ bool isMediaName(const std::wstring& name);
 struct FoundMedia {
     std::vector<std::wstring> titles; // the names, for the display list
     std::vector<std::wstring> paths;  // folder + "\" + name, for the path list
-    bool cancelled = false;           // the walk stopped early; what was found so far is kept
+    bool cancelled = false;           // the walk stopped early: only part of the tree is in
 };
 
 // The media entries directly in `folder` (subfolders are judged by their names like files), in
@@ -28,9 +28,9 @@ FoundMedia findMedia(platform::Files& files, std::wstring folder);
 
 // The same for `folder` and the folders below it, depth first: a folder's own entries as
 // findMedia takes them, then each of its subfolders, in name order, walked the same way.
-// Junctions and links (reparse points) are not entered, so the walk cannot loop, and neither are
-// folders both hidden and system. `cancelled` is asked before each folder is read; once it says
-// yes the walk ends with what it has found.
+// Junctions and symbolic links are not entered, so the walk cannot loop, and neither are folders
+// both hidden and system; a cloud provider's folders (reparse points too) are. `cancelled` is
+// asked before each folder is read; once it says yes the walk ends with what it has found.
 FoundMedia findMediaTree(platform::Files& files, std::wstring folder, const std::function<bool()>& cancelled);
 
 // The order of folder names in the walk: letter by letter, capital and small Latin and Cyrillic

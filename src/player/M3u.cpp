@@ -20,6 +20,31 @@ std::wstring shareRoot(const std::wstring& path) {
     return path.substr(0, share);
 }
 
+// "\" and "/" both separate the parts of a path; a line written with "/" (as players on other
+// systems write them) is rooted or a network path just as one written with "\".
+template <class Char> bool isSlash(Char c) {
+    return c == Char('\\') || c == Char('/');
+}
+
+// Whether a playlist's bytes are UTF-8: after a byte-order mark (dropped from `raw`), by the
+// name ".m3u8", or because they are well-formed UTF-8 with a character beyond ASCII, as other
+// players write their playlists without a mark.
+bool isUtf8(std::string_view& raw, const std::wstring& playlistName) {
+    if (raw.substr(0, utf8::Bom.size()) == utf8::Bom) {
+        raw.remove_prefix(utf8::Bom.size());
+        return true;
+    }
+    return paths::endsWithNoCase(playlistName, L".m3u8") || utf8::isMultiByteText(raw);
+}
+
+// Whether ANSI bytes would read back as other text: the reader takes them for UTF-8 when they
+// begin with the byte-order mark (which it drops) or are well-formed UTF-8 beyond ASCII.
+bool misreadAsUtf8(std::string_view ansi, std::wstring_view text) {
+    if (ansi.substr(0, utf8::Bom.size()) == utf8::Bom)
+        return true;
+    return utf8::isMultiByteText(ansi) && utf8::decode(ansi) != text;
+}
+
 } // namespace
 
 void Entries::reserve(std::size_t entries, std::size_t chars) {
@@ -66,18 +91,15 @@ std::wstring GetTitle(std::wstring_view line) {
 std::wstring decode(const std::vector<std::uint8_t>& bytes, const std::wstring& playlistName,
                     platform::System& system) {
     std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    const bool bom = raw.substr(0, utf8::Bom.size()) == utf8::Bom;
-    if (bom)
-        return utf8::decode(raw.substr(utf8::Bom.size()));
-    if (paths::endsWithNoCase(playlistName, L".m3u8"))
+    if (isUtf8(raw, playlistName))
         return utf8::decode(raw);
     return system.fromAnsi(std::string(raw));
 }
 
 std::wstring resolve(std::wstring_view line, const std::wstring& playlistName) {
-    if (line.size() >= 2 && line[0] == L'\\' && line[1] == L'\\')
+    if (line.size() >= 2 && isSlash(line[0]) && isSlash(line[1]))
         return std::wstring(line); // a network path stands by itself
-    if (!line.empty() && line[0] == L'\\') {
+    if (!line.empty() && isSlash(line[0])) {
         // Rooted on the playlist's drive (or share).
         std::wstring root = shareRoot(playlistName);
         if (root.empty() && !playlistName.empty())
@@ -136,8 +158,8 @@ std::size_t findByte(std::string_view text, std::size_t from, char c) {
 }
 
 // One pass over the lines of `text` (bytes or UTF-16 units): `field` appends a part of a line,
-// decoded, to a text. Lines end with LF or CR LF; '\n', '\r', '#', ',', '\\' and ':' are single
-// units in every encoding read here, so the lines can be cut before they are decoded.
+// decoded, to a text. Lines end with LF or CR LF; '\n', '\r', '#', ',', '\\', '/' and ':' are
+// single units in every encoding read here, so the lines can be cut before they are decoded.
 template <class Char, class Field>
 Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playlistName, Field field) {
     using View = std::basic_string_view<Char>;
@@ -190,8 +212,8 @@ Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playli
             const auto cut = line.find_last_of(View(separators, 2));
             addTitle(cut == View::npos ? line : line.substr(cut + 1));
         }
-        const bool asWritten = line.size() >= 2 && line[0] == Char('\\') && line[1] == Char('\\');
-        const bool complete = asWritten || (line[0] != Char('\\') && line[0] != Char('#') &&
+        const bool asWritten = line.size() >= 2 && isSlash(line[0]) && isSlash(line[1]);
+        const bool complete = asWritten || (!isSlash(line[0]) && line[0] != Char('#') &&
                                             line.find(Char(':')) != View::npos);
         const std::size_t at = block.size();
         if (complete) {
@@ -218,13 +240,14 @@ Entries parse(std::wstring_view text, const std::wstring& playlistName) {
 
 Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlistName, platform::System& system) {
     std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    if (raw.substr(0, utf8::Bom.size()) == utf8::Bom || paths::endsWithNoCase(playlistName, L".m3u8")) {
-        if (raw.substr(0, utf8::Bom.size()) == utf8::Bom)
-            raw.remove_prefix(utf8::Bom.size());
+    if (isUtf8(raw, playlistName))
         return parseLines(raw, playlistName, [](std::string_view v, std::wstring& to) { to += utf8::decode(v); });
-    }
-    // A single-byte code page decodes through a table of its 256 characters; a multi-byte one,
-    // whose second bytes can look like "\\", is decoded as a whole first.
+    // A code page of more than one byte a character (UTF-8, or a Chinese, Japanese or Korean
+    // one) is decoded as a whole first: its second bytes can look like "\\", and as each lone
+    // byte decodes to some character (U+FFFD, "?", "・"), the 256 bytes alone cannot tell it.
+    if (system.ansiIsMultiByte())
+        return parse(system.fromAnsi(std::string(raw)), playlistName);
+    // A single-byte code page decodes through a table of its 256 characters.
     wchar_t table[256];
     bool asciiKept = true;
     for (int b = 0; b < 256; ++b) {
@@ -254,8 +277,11 @@ std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths, platfor
         text += L"\r\n";
     }
     // A path without its exact ANSI form would name another file: the list goes out as UTF-8.
+    // So does an ANSI text that the reader would take for UTF-8 of other letters, however
+    // seldom a code page's text is that.
     std::string bytes;
-    if (auto ansi = exactAnsi(system, text))
+    auto ansi = exactAnsi(system, text);
+    if (ansi && !misreadAsUtf8(*ansi, text))
         bytes = std::move(*ansi);
     else
         bytes = std::string(utf8::Bom) + utf8::encode(text);

@@ -209,8 +209,11 @@ void TForm8::PlayN(int N, std::uint32_t fromMs) {
     player.close();
     const std::wstring path = playlist->path(N);
     ListBox1->setSelectedIndex(N);
-    app_.platform.files.setCurrentDirectory(currentFolderOf(path));
-    player.setFileName(paths::fileNameOf(path));
+    // The track opens by its name in its folder, made current; when the folder cannot be made
+    // current (gone, or too long for it), by its full path, as its bare name would open a file
+    // of that name in whatever folder is current.
+    const bool inFolder = app_.platform.files.setCurrentDirectory(currentFolderOf(path));
+    player.setFileName(inFolder ? paths::fileNameOf(path) : path);
     player.open();
     if (fromMs > 0 && fromMs < player.length())
         player.playFrom(fromMs);

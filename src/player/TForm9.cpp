@@ -67,7 +67,10 @@ void TForm9::importSelected() {
     } else {
         found = findMedia(app_.platform.files, ShellTreeView1->selectedPath());
     }
-    // A walk stopped with Escape still adds what it had found.
+    // Escape stops the import as a whole: the playlist stays as it was, nothing plays, and the
+    // check box's state is not stored.
+    if (found.cancelled)
+        return;
     if (!AddMode)
         list.clear();
     list.addMany(found.titles, found.paths);

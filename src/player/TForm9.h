@@ -23,7 +23,7 @@ class TForm9 {
     void BitBtn1Click();
     void BitBtn2Click();
     // The import itself; the dialog stays as it is. With "Включая подпапки" checked it walks
-    // the subfolders too, under the busy cursor, and Escape ends the walk with what it found.
+    // the subfolders too, under the busy cursor, and Escape cancels the import.
     void importSelected();
 
     bool AddMode = false;

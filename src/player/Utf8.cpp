@@ -1,5 +1,6 @@
 #include "player/Utf8.h"
 #include <cstdint>
+#include <cstring>
 
 namespace vx::utf8 {
 
@@ -15,6 +16,30 @@ void put(std::wstring& out, char32_t c) {
     } else {
         out.push_back(wchar_t(c));
     }
+}
+
+// The length of the well-formed sequence of two to four bytes at p[i], its character in `c`;
+// 0 when the bytes there are malformed (a stray or missing continuation byte, an overlong
+// form, a surrogate, a value past U+10FFFF).
+std::size_t sequenceAt(const std::uint8_t* p, std::size_t n, std::size_t i, char32_t& c) {
+    const std::uint8_t b = p[i];
+    const int extra = b >= 0xF0 && b < 0xF5   ? 3
+                      : b >= 0xE0 && b < 0xF0 ? 2
+                      : b >= 0xC2 && b < 0xE0 ? 1
+                                              : -1;
+    if (extra < 0 || i + std::size_t(extra) >= n)
+        return 0;
+    c = extra == 3 ? b & 0x07 : extra == 2 ? b & 0x0F : b & 0x1F;
+    for (int k = 1; k <= extra; ++k) {
+        const std::uint8_t t = p[i + std::size_t(k)];
+        if ((t & 0xC0) != 0x80)
+            return 0;
+        c = (c << 6) | (t & 0x3F);
+    }
+    if ((extra == 2 && (c < 0x800 || (c >= 0xD800 && c < 0xE000))) ||
+        (extra == 3 && (c < 0x10000 || c > 0x10FFFF)))
+        return 0;
+    return std::size_t(extra) + 1;
 }
 
 } // namespace
@@ -57,35 +82,52 @@ std::wstring decode(std::string_view bytes) {
     const std::size_t n = bytes.size();
     std::size_t i = 0;
     while (i < n) {
-        std::uint8_t b = p[i];
-        if (b < 0x80) {
-            out.push_back(wchar_t(b));
+        if (p[i] < 0x80) {
+            out.push_back(wchar_t(p[i]));
             ++i;
             continue;
         }
-        int extra = b >= 0xF0 && b < 0xF5 ? 3 : b >= 0xE0 && b < 0xF0 ? 2 : b >= 0xC2 && b < 0xE0 ? 1 : -1;
-        char32_t c = extra == 3 ? b & 0x07 : extra == 2 ? b & 0x0F : b & 0x1F;
-        bool ok = extra > 0 && i + std::size_t(extra) < n;
-        for (int k = 1; ok && k <= extra; ++k) {
-            std::uint8_t t = p[i + std::size_t(k)];
-            if ((t & 0xC0) != 0x80)
-                ok = false;
-            else
-                c = (c << 6) | (t & 0x3F);
-        }
-        // Overlong forms, surrogates and values past U+10FFFF are malformed.
-        if (ok && ((extra == 2 && (c < 0x800 || (c >= 0xD800 && c < 0xE000))) ||
-                   (extra == 3 && (c < 0x10000 || c > 0x10FFFF))))
-            ok = false;
-        if (!ok) {
+        char32_t c = 0;
+        const std::size_t length = sequenceAt(p, n, i, c);
+        if (length == 0) {
             out.push_back(wchar_t(Replacement));
             ++i;
             continue;
         }
         put(out, c);
-        i += std::size_t(extra) + 1;
+        i += length;
     }
     return out;
+}
+
+bool isMultiByteText(std::string_view bytes) {
+    constexpr std::uint64_t highs = 0x8080808080808080ull;
+    const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
+    const std::size_t n = bytes.size();
+    bool multiByte = false;
+    std::size_t i = 0;
+    while (i < n) {
+        // Eight bytes without a high bit are passed over together: a playlist is mostly ASCII.
+        if (i + 8 <= n) {
+            std::uint64_t eight;
+            std::memcpy(&eight, p + i, 8);
+            if (!(eight & highs)) {
+                i += 8;
+                continue;
+            }
+        }
+        if (p[i] < 0x80) {
+            ++i;
+            continue;
+        }
+        char32_t c = 0;
+        const std::size_t length = sequenceAt(p, n, i, c);
+        if (length == 0)
+            return false;
+        multiByte = true;
+        i += length;
+    }
+    return multiByte;
 }
 
 } // namespace vx::utf8

@@ -14,6 +14,7 @@ class FakeFiles : public platform::Files {
     std::set<std::wstring> unwritable; // paths whose writes fail with "File access denied"
     std::map<std::wstring, int> readErrors; // path -> the system code its reads fail with
     std::wstring workingFolder = L"C:\\Programs\\Vextral";
+    std::set<std::wstring> unreachableFolders;       // folders that cannot be made current
     std::map<std::wstring, std::wstring> shortPaths; // long path -> its 8.3 form
 
     static std::vector<std::uint8_t> bytes(const std::string& s) { return {s.begin(), s.end()}; }
@@ -47,7 +48,7 @@ class FakeFiles : public platform::Files {
         return it == folders.end() ? std::vector<platform::DirEntry>{} : it->second;
     }
     bool setCurrentDirectory(const std::wstring& path) override {
-        if (path.empty())
+        if (path.empty() || unreachableFolders.count(path))
             return false;
         workingFolder = path;
         return true;

@@ -1,11 +1,13 @@
 #pragma once
 #include "app/Cp1251.h"
 #include "platform/System.h"
+#include "player/Utf8.h"
 #include <map>
 
 namespace vx::fakes {
 
-// A machine with a fixed clock, a 1024 x 768 screen and code page 1251.
+// A machine with a fixed clock, a 1024 x 768 screen and code page 1251, or 65001 (UTF-8) when
+// `codePage` says so: then, as there, each malformed byte reads as U+FFFD.
 class FakeSystem : public platform::System {
   public:
     std::wstring path = L"C:\\Programs\\Vextral\\vextral.exe";
@@ -35,7 +37,13 @@ class FakeSystem : public platform::System {
     // Characters the code page writes as a look-alike while reporting the conversion exact, as
     // the system's default best-fit mapping does ("é" as "e").
     std::map<wchar_t, char> bestFit;
+    unsigned codePage = 1251;
     std::string toAnsi(const std::wstring& text, bool* exact) override {
+        if (codePage == 65001) {
+            if (exact)
+                *exact = true;
+            return utf8::encode(text);
+        }
         std::wstring fitted = text;
         for (wchar_t& c : fitted)
             if (auto it = bestFit.find(c); it != bestFit.end())
@@ -46,11 +54,14 @@ class FakeSystem : public platform::System {
         return out;
     }
     std::wstring fromAnsi(const std::string& bytes) override {
+        if (codePage == 65001)
+            return utf8::decode(bytes);
         std::wstring out;
         for (unsigned char c : bytes)
             out.push_back(c >= 0xC0 ? wchar_t(0x0410 + (c - 0xC0)) : wchar_t(c));
         return out;
     }
+    bool ansiIsMultiByte() override { return codePage == 65001; }
     int screenWidth() override { return width; }
     int screenHeight() override { return height; }
 };

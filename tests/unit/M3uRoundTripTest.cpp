@@ -28,3 +28,21 @@ TEST(M3uRoundTrip, PathLineBeginningWithHashSurvivesSaveAndReload) {
     auto again = m3u::read(m3u::encode(entries.paths(), system), name, system);
     EXPECT_EQ(again.paths(), entries.paths());
 }
+
+// A Cyrillic and an accented path come back exactly under code page 1251 (the first in ANSI, the
+// second as UTF-8 with a mark) and 65001 (both in ANSI, that is UTF-8 without a mark).
+TEST(M3uRoundTrip, PathsComeBackExactUnderCodePages1251And65001) {
+    fakes::FakeSystem system;
+    const std::wstring name = L"E:\\Lists\\x.m3u";
+    for (unsigned codePage : {1251u, 65001u}) {
+        system.codePage = codePage;
+        for (const std::wstring path : {L"C:\\Музыка\\песня.mp3", L"D:\\Café\\été.mp3"})
+            EXPECT_EQ(m3u::read(m3u::encode({path}, system), name, system).paths(),
+                      std::vector{path})
+                << codePage;
+    }
+    // Under 65001 every lone byte decodes to one character (U+FFFD), as in a single-byte code
+    // page; a file that is not well-formed UTF-8 is still decoded whole, so its letters survive.
+    auto entries = m3u::read(bytes("C:\\\xD0\x9C\xD1\x83.mp3\r\nC:\\\xFF.mp3\r\n"), name, system);
+    EXPECT_EQ(entries.paths(), (std::vector<std::wstring>{L"C:\\Му.mp3", L"C:\\\xFFFD.mp3"}));
+}

@@ -132,6 +132,14 @@ TEST_F(PlayerFiles, PlayNSelectsChangesFolderOpensTheBareNameAndShowsTheLength) 
     EXPECT_EQ(list().CurrentIndex, 1);
     EXPECT_EQ(player().Label1->text(), L"0:02");
     EXPECT_EQ(shown().selected, 0);
+
+    // A folder that cannot be made current (gone, or too long for it): the entry opens by its
+    // full path, not by its bare name in whatever folder is current.
+    list().add(L"d", L"D:\\Deep\\a.wav");
+    m.files.unreachableFolders.insert(L"D:\\Deep");
+    m.ui.fire([&] { player().PlayN(3); });
+    EXPECT_EQ(opened().back(), L"D:\\Deep\\a.wav");
+    EXPECT_EQ(list().CurrentIndex, 3);
 }
 
 TEST_F(PlayerFiles, SaveCommandAsksOnlyForANonEmptyList) {

@@ -388,7 +388,8 @@ TEST_F(FolderImportDialog, TreeStandsAboveTheButtonsAndTabsLast) {
     EXPECT_EQ(form().bounds(), (Rect{279, 145, 225, 272 + TForm9::SubfolderRowHeight}));
 }
 
-TEST_F(FolderImportDialog, SubfoldersDepthFirstInNameOrderPastLinksAndSystemFoldersUntilEscape) {
+TEST_F(FolderImportDialog,
+       SubfoldersDepthFirstInNameOrderPastLinksAndSystemFoldersAndEscapeCancels) {
     // Folder names differ in case, so a plain code order would put "Sub" before "b".
     auto& songs = m.files.folders[L"D:\\Songs"];
     songs.push_back({L"b", true});
@@ -414,11 +415,21 @@ TEST_F(FolderImportDialog, SubfoldersDepthFirstInNameOrderPastLinksAndSystemFold
     const fakes::FakeRegistry::KeyId key{platform::RegRoot::CurrentUser, L"SOFTWARE\\Vextral"};
     EXPECT_EQ(m.registry.keys[key][L"ImportSubfolders"].data, (std::vector<std::uint8_t>{1, 0, 0, 0}));
 
-    // Escape before the third folder: the two folders read so far stay in the list.
+    // Escape before the third folder cancels the import, in either mode: the list stays as it
+    // was, nothing starts, the check box is not stored, and OK's dialog closes.
+    const Items before = shown();
     m.ui.cancelBusyAfter = 2;
-    open(L"Открыть папку");
-    ok();
-    EXPECT_EQ(shown(), (Items{L"song.mp3", L"Album.mp3", L"clip.avi", L"a1.mp3"}));
+    m.mci.sent.clear();
+    m.registry.keys[key].erase(L"ImportSubfolders");
+    for (const wchar_t* command : {L"Открыть папку", L"Добавить папку"}) {
+        open(command);
+        ok();
+        EXPECT_FALSE(form().visible());
+        EXPECT_EQ(shown(), before);
+    }
+    EXPECT_EQ(list().count(), 8);
+    EXPECT_TRUE(m.mci.sent.empty());
+    EXPECT_EQ(m.registry.keys[key].count(L"ImportSubfolders"), 0u);
     EXPECT_TRUE(m.ui.errors.empty());
 }
 

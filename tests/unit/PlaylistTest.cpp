@@ -58,6 +58,10 @@ TEST_F(PlaylistFiles, PathsAreCompletedFromThePlaylistsOwnName) {
     EXPECT_EQ(shown().items, (Items{L"a.mp3", L"b.mp3", L"c.mp3", L"//radio/d.mp3", L"e.mp3"}));
     read("\\Music\\a.mp3\r\n", L"\\\\nas\\tunes\\lists\\x.m3u");
     EXPECT_EQ(stored().items, (Items{L"\\\\nas\\tunes\\Music\\a.mp3"}));
+    // Written with "/", as players on other systems write paths: rooted and network alike.
+    read("/Music/a.mp3\n//server/share/c.mp3\nMusic/b.mp3\n/x:y.mp3\n");
+    EXPECT_EQ(stored().items, (Items{L"E:/Music/a.mp3", L"//server/share/c.mp3",
+                                     L"E:\\Lists\\Music/b.mp3", L"E:/x:y.mp3"}));
 }
 
 TEST_F(PlaylistFiles, EmptyLinesTrailingTitlesAndLongLinesKeepTheListsInStep) {
@@ -71,12 +75,20 @@ TEST_F(PlaylistFiles, EmptyLinesTrailingTitlesAndLongLinesKeepTheListsInStep) {
     EXPECT_EQ(stored().count(), 0);
 }
 
-TEST_F(PlaylistFiles, EncodingFollowsTheByteOrderMarkAndTheName) {
+TEST_F(PlaylistFiles, EncodingFollowsTheByteOrderMarkTheNameOrWellFormedUtf8) {
     read("C:\\\xC1\xE0\xF5.mp3\r\n"); // Windows-1251 "Бах"
     EXPECT_EQ(stored().items, (Items{L"C:\\Бах.mp3"}));
     read("\xEF\xBB\xBF#EXTM3U\r\nC:\\\xE6\x97\xA5\xE6\x9C\xAC.mp3\r\n"); // UTF-8 "日本" after the mark
     EXPECT_EQ(stored().items, (Items{L"C:\\日本.mp3"}));
     read("C:\\\xD0\x91.mp3\n", L"E:\\Lists\\x.m3u8"); // UTF-8 "Б" without a mark
+    EXPECT_EQ(stored().items, (Items{L"C:\\Б.mp3"}));
+    // Without a mark or the name, bytes that are well-formed UTF-8 beyond ASCII are UTF-8 (as
+    // other players write); a stray byte makes the whole file ANSI.
+    read("#EXTINF:1,\xE3\x81\xAA, \xD0\x91\nC:\\\xD0\x91.mp3\n");
+    EXPECT_EQ(shown().items, (Items{L"な, Б"}));
+    EXPECT_EQ(stored().items, (Items{L"C:\\Б.mp3"}));
+    read("#EXTINF:1,\xE3\x81\xAA\nC:\\\xC1.mp3\n");
+    EXPECT_EQ(shown().items, (Items{L"г\x81\xAA"}));
     EXPECT_EQ(stored().items, (Items{L"C:\\Б.mp3"}));
 }
 

@@ -3,6 +3,7 @@
 #include "platform/Error.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32System.h"
+#include "player/FolderImport.h"
 #include <gtest/gtest.h>
 #include <cstdio>
 #include <map>
@@ -59,6 +60,20 @@ TEST_F(Win32FilesTest, WriteReplacesWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(files.readAll(path), bytes("kept\r\n"));
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(files.list(folder.substr(0, folder.size() - 1)).size(), 1u) << "no temporary file is left";
+
+    // A save stopped between giving its temporary file a hidden file's attributes and the rename
+    // left that file behind, and the file itself has gone since. The next save goes through all
+    // the same (Windows refuses to create over a hidden file with normal attributes; Wine does it
+    // but keeps the file hidden), and the new file is not hidden.
+    const std::wstring fresh = folder + L"Новый.m3u", leftover = fresh + L".vxtmp";
+    CloseHandle(CreateFileW(leftover.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_HIDDEN, nullptr));
+    ASSERT_NE(GetFileAttributesW(leftover.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    files.writeAll(fresh, bytes("after\r\n"));
+    EXPECT_EQ(files.readAll(fresh), bytes("after\r\n"));
+    EXPECT_EQ(GetFileAttributesW(fresh.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
+    EXPECT_EQ(GetFileAttributesW(leftover.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the temporary took the file's place";
 }
 
 // What the import's walk needs to know of a folder: hidden and system together, and a link.
@@ -79,13 +94,32 @@ TEST_F(Win32FilesTest, ListMarksHiddenSystemFoldersAndLinks) {
     RemoveDirectoryW(hidden.c_str());
     RemoveDirectoryW(system.c_str());
     EXPECT_TRUE(byName[L"hidden"].directory);
-    EXPECT_FALSE(byName[L"hidden"].hiddenSystem || byName[L"hidden"].reparsePoint);
+    EXPECT_FALSE(byName[L"hidden"].hiddenSystem || byName[L"hidden"].link);
     EXPECT_TRUE(byName[L"system"].hiddenSystem);
-    EXPECT_FALSE(byName[L"system"].reparsePoint);
+    EXPECT_FALSE(byName[L"system"].link);
     if (linked)
-        EXPECT_TRUE(byName[L"link"].reparsePoint);
+        EXPECT_TRUE(byName[L"link"].link);
     else
         std::printf("[ note     ] no directory link could be made here; the link case is not checked\n");
+}
+
+// The import's walk reaches a folder whose path is longer than MAX_PATH characters.
+TEST_F(Win32FilesTest, WalkReachesFoldersBeyondMaxPath) {
+    const std::wstring top = folder + L"deep";
+    std::vector<std::wstring> made{top};
+    while (made.back().size() < 300)
+        made.push_back(made.back() + L"\\" + std::wstring(60, L'd'));
+    for (const auto& f : made)
+        ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + f).c_str(), nullptr) ||
+                    GetLastError() == ERROR_ALREADY_EXISTS);
+    const std::wstring song = made.back() + L"\\song.mp3";
+    CloseHandle(CreateFileW((L"\\\\?\\" + song).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            0, nullptr));
+    const FoundMedia found = findMediaTree(files, top, nullptr);
+    DeleteFileW((L"\\\\?\\" + song).c_str());
+    for (auto it = made.rbegin(); it != made.rend(); ++it)
+        RemoveDirectoryW((L"\\\\?\\" + *it).c_str());
+    EXPECT_EQ(found.paths, std::vector<std::wstring>{song}) << song.size() << " characters";
 }
 
 TEST_F(Win32FilesTest, ErrorsCarryTheSystemCodes) {

@@ -52,4 +52,12 @@ TEST(Win32Image, PaintsThePixelsAndReportsPressesWithTheButtonsHeld) {
     EXPECT_EQ(presses[0], std::make_tuple(true, true, 100, 4));
     EXPECT_EQ(presses[1], std::make_tuple(true, false, 12, 17));
     EXPECT_EQ(presses[2], std::make_tuple(false, false, 130, 0));
+
+    // A press of a named button from outside (a screen reader's default action, an automation
+    // tool) is a left press at the middle of its part.
+    SendMessageW(open, BM_CLICK, 0, 0);
+    SendMessageW(GetDlgItem(hwnd, 8011), BM_CLICK, 0, 0);
+    ASSERT_EQ(presses.size(), 5u);
+    EXPECT_EQ(presses[3], std::make_tuple(true, false, 118 + 31 / 2, skin::Height / 2));
+    EXPECT_EQ(presses[4], std::make_tuple(true, false, 25 / 2, skin::Height / 2));
 }

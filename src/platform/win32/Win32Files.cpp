@@ -45,6 +45,20 @@ void keepAttributesAndRights(const std::wstring& old, DWORD attributes, const st
         SetFileAttributesW(fresh.c_str(), attributes & kept);
 }
 
+// A path of MAX_PATH characters or more in the "\\?\" form, which the file functions take at any
+// length: "\\?\C:\..." for a drive path, "\\?\UNC\server\share\..." for a network path. A
+// shorter path, and one that is neither, stays as it is.
+std::wstring beyondMaxPath(const std::wstring& path) {
+    if (path.size() < MAX_PATH)
+        return path;
+    if (path.size() >= 3 && path[1] == L':' && path[2] == L'\\')
+        return L"\\\\?\\" + path;
+    if (path.compare(0, 2, L"\\\\") == 0 && path.compare(0, 4, L"\\\\?\\") != 0 &&
+        path.compare(0, 4, L"\\\\.\\") != 0)
+        return L"\\\\?\\UNC\\" + path.substr(2);
+    return path;
+}
+
 } // namespace
 
 bool Win32Files::exists(const std::wstring& path) {
@@ -84,6 +98,9 @@ void Win32Files::writeAll(const std::wstring& path, const std::vector<std::uint8
     if (replacing && (old.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
         throw FileCreateError(ERROR_ACCESS_DENIED, path);
     const std::wstring temporary = path + L".vxtmp";
+    // A temporary left by a save that was stopped before its rename carries the attributes it
+    // was given (hidden, system), and a file with those is not created over with normal ones.
+    SetFileAttributesW(temporary.c_str(), FILE_ATTRIBUTE_NORMAL);
     {
         UniqueHandle file = createForWriting(temporary, CREATE_ALWAYS);
         try {
@@ -120,7 +137,7 @@ void Win32Files::append(const std::wstring& path, const std::vector<std::uint8_t
 std::vector<platform::DirEntry> Win32Files::list(const std::wstring& folder) {
     std::vector<platform::DirEntry> entries;
     WIN32_FIND_DATAW data{};
-    UniqueFind find(FindFirstFileW((folder + L"\\*.*").c_str(), &data));
+    UniqueFind find(FindFirstFileW(beyondMaxPath(folder + L"\\*.*").c_str(), &data));
     if (find.get() == INVALID_HANDLE_VALUE) {
         find.release();
         return entries;
@@ -131,8 +148,10 @@ std::vector<platform::DirEntry> Win32Files::list(const std::wstring& folder) {
             continue;
         const DWORD attributes = data.dwFileAttributes;
         const DWORD hiddenSystem = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-        entries.push_back({name, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0,
+        // The reparse tag stands in dwReserved0; only a name surrogate leads elsewhere.
+        const bool link = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) &&
+                          IsReparseTagNameSurrogate(data.dwReserved0);
+        entries.push_back({name, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0, link,
                            (attributes & hiddenSystem) == hiddenSystem});
     } while (FindNextFileW(find.get(), &data));
     return entries;

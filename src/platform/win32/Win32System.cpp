@@ -92,6 +92,11 @@ std::wstring Win32System::fromAnsi(const std::string& bytes) {
     return out;
 }
 
+bool Win32System::ansiIsMultiByte() {
+    CPINFO info{};
+    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
+}
+
 // In the 96-dpi units that every window position is given in (the same as pixels at 96 dpi).
 int Win32System::screenWidth() { return DpiScale::ofScreen().units(GetSystemMetrics(SM_CXSCREEN)); }
 int Win32System::screenHeight() { return DpiScale::ofScreen().units(GetSystemMetrics(SM_CYSCREEN)); }

@@ -12,6 +12,7 @@ class Win32System : public platform::System {
     std::wstring longTime(const platform::LocalTime& t) override;
     std::string toAnsi(const std::wstring& text, bool* exact) override;
     std::wstring fromAnsi(const std::string& bytes) override;
+    bool ansiIsMultiByte() override;
     int screenWidth() override;
     int screenHeight() override;
 };

@@ -6,7 +6,8 @@
 namespace vx::win32 {
 
 Win32Image::Win32Image(Win32Form& form, const ui::ImageSpec& params)
-    : form_(form), id_(params.id), width_(params.width), height_(params.height), pixels_(params.pixels) {
+    : form_(form), id_(params.id), width_(params.width), height_(params.height),
+      pixels_(params.pixels), parts_(params.buttons) {
     pixels_.resize(std::size_t(width_) * std::size_t(height_));
     registerClass(L"TImage");
     const RECT r = form.place(params.rect);
@@ -71,6 +72,20 @@ LRESULT Win32Image::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         MapWindowPoints(item->hwndItem, hwnd(), &origin, 1);
         drawPixels(item->hDC, -origin.x, -origin.y);
         return TRUE;
+    }
+    case WM_COMMAND: {
+        // The mouse never reaches the buttons, so a click they report was made from outside: a
+        // screen reader's default action or an automation tool sends BM_CLICK. It acts as a left
+        // press at the middle of the button's part.
+        if (HIWORD(wParam) != BN_CLICKED || !onMouseDown)
+            return 0;
+        for (const auto& part : parts_)
+            if (part.id == int(LOWORD(wParam))) {
+                const int x = part.rect.left + part.rect.width / 2,
+                          y = part.rect.top + part.rect.height / 2;
+                form_.toolkit().dispatch([&] { onMouseDown(ui::MouseShift{true, false}, x, y); });
+            }
+        return 0;
     }
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:

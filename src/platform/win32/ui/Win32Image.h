@@ -9,7 +9,8 @@ class Win32Form;
 
 // A child window that paints the program's pixels one to one and reports presses of any button.
 // Each part that acts as a button is a system button laid over it, named for assistive
-// technology and drawn from the same pixels; it lets the mouse through to the picture.
+// technology and drawn from the same pixels; it lets the mouse through to the picture, and a
+// press of it from outside (BM_CLICK) reports a left press at its middle.
 class Win32Image : public WindowBase, public ui::Image {
   public:
     Win32Image(Win32Form& form, const ui::ImageSpec& params);
@@ -31,6 +32,7 @@ class Win32Image : public WindowBase, public ui::Image {
     int height_;
     std::vector<std::uint32_t> pixels_;
     std::vector<HWND> buttons_;
+    std::vector<ui::ImageButton> parts_;
 };
 
 } // namespace vx::win32

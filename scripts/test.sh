@@ -62,39 +62,73 @@ done
 echo "== tier 3: end to end under Wine"
 # Runs one script in a Wine prefix of its own under a fresh temporary folder, removed afterwards
 # even when the script was stopped by the timeout, so the prefixes never pile up on the disk.
-run_e2e() {
-    local scratch="$b/scratch"
-    rm -rf "$scratch" && mkdir -p "$scratch"
-    TMPDIR="$scratch" VX_ROOT="$root" timeout 600 bash "$1" 2>&1
-    rm -rf "$scratch"
+run_e2e() { # run_e2e SCRIPT SCRATCH
+    rm -rf "$2" && mkdir -p "$2"
+    TMPDIR="$2" VX_ROOT="$root" timeout 600 bash "$1" 2>&1
+    rm -rf "$2"
 }
 # Runs one script and prints its time and every line but its passed checks. Sets $line to the
 # script's last "N passed, N failed" line, empty when it never got there.
 attempt() { # attempt SCRIPT LABEL
     local started=$SECONDS out
-    out=$(run_e2e "$1")
+    out=$(run_e2e "$1" "$b/scratch/$(basename "$1" .sh)")
     line=$(echo "$out" | grep -E '^[0-9]+ passed, [0-9]+ failed$' | tail -n 1)
     echo "   $2($((SECONDS - started)) s)"
     echo "$out" | grep -vE '^  ok ' | grep -v 'setlocale'
 }
+# One script's report, written to $b/e2e/NAME.report: its runs, then "counts N passed, N failed".
+# These scripts drive a real desktop with synthetic input, and a heavily loaded machine can lose
+# a pointer event. A script that fails is run once more from scratch; both runs are printed, the
+# second one counts, and the summary names every script that needed it.
+e2e_job() {
+    local script=$1 report="$b/e2e/$(basename "$1" .sh).report"
+    {
+        echo "-- $script"
+        attempt "$script" ""
+        if [ "${line#* passed, }" != "0 failed" ]; then
+            echo "   failed on the first run; running it again"
+            attempt "$script" "second run "
+            echo "needed a second run"
+        fi
+        echo "counts ${line:-0 passed, 1 failed}"
+    } >"$report.part"
+    mv "$report.part" "$report"
+}
+# Each script has its own display, prefix and desktop, and waits far more than it computes (a
+# quarter of the two cores), so two run side by side, the longest first. A script that times
+# real playback against the clock says "# e2e: alone" and runs afterwards by itself.
+rm -rf "$b/e2e" "$b/scratch" && mkdir -p "$b/e2e"
+side_by_side=(tests/e2e/torn_files.sh tests/e2e/monkey.sh)
+alone=()
+for script in tests/e2e/*.sh; do
+    case "$(basename "$script")" in lib.sh | torn_files.sh | monkey.sh) continue ;; esac
+    if grep -q '^# e2e: alone$' "$script"; then
+        alone+=("$script")
+    else
+        side_by_side+=("$script")
+    fi
+done
+for script in "${side_by_side[@]}"; do
+    while [ "$(jobs -rp | wc -l)" -ge "${VX_E2E_LANES:-2}" ]; do wait -n; done
+    e2e_job "$script" &
+done
+wait
+for script in "${alone[@]}"; do
+    e2e_job "$script"
+done
 second_runs=()
 for script in tests/e2e/*.sh; do
+    report="$b/e2e/$(basename "$script" .sh).report"
     [ "$(basename "$script")" = lib.sh ] && continue
-    echo "-- $script"
-    attempt "$script" ""
-    # These scripts drive a real desktop with synthetic input, and a heavily loaded machine
-    # can lose a pointer event. A script that fails is run once more from scratch; both runs
-    # are printed, the second one counts, and the summary names every script that needed it.
-    if [ "${line#* passed, }" != "0 failed" ]; then
-        echo "   failed on the first run; running it again"
-        attempt "$script" "second run "
-        second_runs+=("$(basename "$script")")
-    fi
-    if [ -n "$line" ]; then
-        count "$(echo "$line" | cut -d' ' -f1)" "$(echo "$line" | cut -d' ' -f3)"
-    else
+    if [ ! -f "$report" ]; then
+        echo "-- $script: no report"
         count 0 1
+        continue
     fi
+    grep -vE '^(counts |needed a second run$)' "$report"
+    grep -q '^needed a second run$' "$report" && second_runs+=("$(basename "$script")")
+    result=$(sed -n 's/^counts //p' "$report")
+    count "$(echo "$result" | cut -d' ' -f1)" "$(echo "$result" | cut -d' ' -f3)"
 done
 [ ${#second_runs[@]} -gt 0 ] && echo "run a second time after a failure: ${second_runs[*]}"
 

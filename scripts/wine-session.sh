@@ -20,13 +20,6 @@ VX_DESKTOP_SIZE=${VX_DESKTOP_SIZE:-1024x768}
 export VX_DESKTOP=${VX_DESKTOP:-shell}
 VX_PIDS=()
 
-vx_free_display() {
-    local n
-    for n in $(seq 70 120); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { echo "$n"; return; }
-    done
-}
-
 vx_locale() {
     local dir="${VX_LOCALE_DIR:-$HOME/.cache/vextral/locale}"
     if [ ! -d "$dir/$1.UTF-8" ]; then
@@ -50,12 +43,19 @@ vx_session_start() {
         export WINEPREFIX=$VX_OWNED_DIR/pfx
     fi
     if [ -z "${DISPLAY:-}" ] || [ "${VX_OWN_DISPLAY:-1}" = 1 ]; then
-        local n
-        n=$(vx_free_display)
-        Xvfb ":$n" -screen 0 "${VX_DESKTOP_SIZE}x24" -nolisten tcp >/dev/null 2>&1 &
+        # Xvfb picks a free display itself and names it once it takes connections, so sessions
+        # started side by side never race for one.
+        local n="" number
+        number=$(mktemp)
+        Xvfb -displayfd 3 -screen 0 "${VX_DESKTOP_SIZE}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 &
         VX_PIDS+=($!)
+        for _ in $(seq 100); do
+            n=$(tr -dc 0-9 <"$number")
+            [ -n "$n" ] && break
+            sleep 0.1
+        done
+        rm -f "$number"
         export DISPLAY=":$n"
-        for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
     fi
     if command -v pulseaudio >/dev/null && ! pulseaudio --check 2>/dev/null; then
         pulseaudio -D --exit-idle-time=-1 -n --load="module-null-sink sink_name=null" \

@@ -65,8 +65,8 @@ tip_at() {
 }
 
 # The usual start of an end-to-end script: a fresh Wine session in the Russian locale, the
-# desktop ($VX_DESKTOP: "shell" has Wine's taskbar), and vextral.exe and the stand-in taskbar
-# copied to C:\Vextral ($app). Screenshots go to $shots.
+# desktop ($VX_DESKTOP: "shell" has Wine's taskbar), and vextral.exe copied to C:\Vextral
+# ($app). Screenshots go to $shots.
 vx_e2e_start() {
     shots=${VX_SHOTS:-$VX_BUILD/screenshots}
     mkdir -p "$shots"
@@ -76,7 +76,7 @@ vx_e2e_start() {
     vx_desktop_start
     app="$WINEPREFIX/drive_c/Vextral"
     mkdir -p "$app"
-    cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
+    cp "$VX_BUILD/win/vextral.exe" "$app/"
 }
 
 # Unfolds the tool panel and presses its last button, the player's.
@@ -158,14 +158,15 @@ session_pids() {
     done
 }
 
-# The stand-in taskbar (tests/e2e/standin, copied to C:\Vextral), for a desktop without Wine's
-# shell: standin_start [ARGS] starts it and waits for it, standin_pid names its process.
+# The stand-in taskbar (tests/e2e/standin, copied beside vextral.exe), for a desktop without
+# Wine's shell: standin_start [ARGS] starts it and waits for it, standin_pid names its process.
 standin_pid() { session_pids '^C:.Vextral.standin_taskbar.exe' | head -n 1; }
 standin_start() {
     # Wine's desktop makes a hidden, empty "Shell_TrayWnd" of its own. Started before it, the
     # stand-in would stand below it, and the taskbar found by its class would have no Start
     # button: the stand-in starts once the desktop's is there.
     for _ in $(seq 50); do vx_probe rect Shell_TrayWnd >/dev/null && break; sleep 0.2; done
+    cp -n "$VX_BUILD/win/tests/e2e/standin/standin_taskbar.exe" "$app/"
     vx_desktop 'C:\Vextral\standin_taskbar.exe' "$@"
     vx_probe wait Shell_TrayWnd 20000 >/dev/null
 }

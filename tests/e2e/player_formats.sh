@@ -3,6 +3,7 @@
 # one of variable bit rate) and a WAV play one after the other and the list wraps; a missing
 # file stops the advance with its error box and "next" steps past it; a right press on the next
 # plate steps 10 s into an MP3; the media keys are the player's only while a track plays.
+# e2e: alone
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-session.sh"

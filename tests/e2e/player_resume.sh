@@ -2,6 +2,7 @@
 # The player takes up at the next start where the user left it: the entry, the position in it
 # and "Случайно" go into the registry at exit; the next run selects that entry after reading
 # Last.m3u, plays nothing by itself, and the play plate starts the entry at the stored position.
+# e2e: alone
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../../scripts/wine-session.sh"

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static vx::fakes::FakeSystem system;
     std::vector<std::uint8_t> bytes(data, data + size);
-    for (const auto [codePage, name] :
+    for (const auto& [codePage, name] :
          {std::pair{1251u, L"E:\\Lists\\x.m3u"}, std::pair{65001u, L"E:\\Lists\\x.m3u"},
           std::pair{1251u, L"E:\\Lists\\x.m3u8"}}) {
         system.codePage = codePage;

@@ -34,11 +34,11 @@ TEST(M3uCodePage, Utf8WithoutAMarkKeepsItsTitles) {
     win32::Win32System system;
     const std::string text = "#EXTM3U\n"
                              "#EXTINF:254,なないろグラデーション, ＴＶサイズ\n"
-                             "/home/user/Music/01 なないろ.mp3\n"
+                             "/media/music/01 なないろ.mp3\n"
                              "#EXTINF:-1,Песня, вторая\n"
                              "Music/02.mp3\n";
     const auto entries = m3u::read({text.begin(), text.end()}, L"C:\\Lists\\x.m3u", system);
     EXPECT_EQ(entries.titles(), (Texts{L"なないろグラデーション, ＴＶサイズ", L"Песня, вторая"}));
     EXPECT_EQ(entries.paths(),
-              (Texts{L"C:/home/user/Music/01 なないろ.mp3", L"C:\\Lists\\Music/02.mp3"}));
+              (Texts{L"C:/media/music/01 なないろ.mp3", L"C:\\Lists\\Music/02.mp3"}));
 }

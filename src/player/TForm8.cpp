@@ -451,6 +451,13 @@ void TForm8::ListBox1DblClick() {
     const int selected = ListBox1->selectedIndex();
     if (selected < 0)
         return;
+    // The entry waiting to resume takes up where it stood, as with the play plate; any other
+    // entry plays from its start.
+    if (!playlist->TrackLoaded && resume_ &&
+        resumeEntry(*playlist, std::uint32_t(playlist->CurrentIndex), resume_->path) == selected) {
+        resume();
+        return;
+    }
     playEntry(selected);
 }
 

@@ -244,7 +244,7 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         EXPECT_EQ(m.ui.errors, (Items{L"Cannot find the file."}));
         EXPECT_TRUE(player.resumePending()) << "a failed open keeps the resume for the next press";
         m.mci.missing.clear();
-        pressPlay(m, app);
+        m.ui.fire([&] { player.ListBox1DblClick(); }); // on the waiting entry: as the play plate
         auto* device = m.mci.device(app.Form1->MediaPlayer1.deviceId());
         EXPECT_EQ(device->element, L"c.wav");
         EXPECT_EQ(device->position, 42000u);

@@ -64,17 +64,17 @@ const std::vector<DriveFacts>& Application::drives() {
 
 TaskbarPlaces Application::taskbarPlaces() { return Form1->places(); }
 
-Rect Application::besidePanel(int width, int height) {
+Rect Application::besidePanel(const ui::Form& window) {
     const TaskbarPlaces places = taskbarPlaces();
-    const Rect panel = panelWindow().bounds();
-    return places.besidePanel(places.panel(panel.width, panel.height), width, height);
+    const Rect panel = panelWindow().bounds(), r = window.bounds();
+    return places.besidePanel(places.panel(panel.width, panel.height), r.width, r.height);
 }
 
-Rect Application::besideFavourites(int width, int height) {
+Rect Application::besideFavourites(const ui::Form& window) {
     const TaskbarPlaces places = taskbarPlaces();
-    const Rect panel = panelWindow().bounds();
-    return places.besideFavourites(places.panel(panel.width, panel.height), favouritesWindow().bounds().width, width,
-                                   height);
+    const Rect panel = panelWindow().bounds(), r = window.bounds();
+    return places.besideFavourites(places.panel(panel.width, panel.height), favouritesWindow().bounds().width,
+                                   r.width, r.height);
 }
 
 ui::Form& Application::panelWindow() { return Form3->window(); }

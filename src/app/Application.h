@@ -40,10 +40,10 @@ class Application {
 
     // Where the windows stand against the taskbar as it is now.
     TaskbarPlaces taskbarPlaces();
-    // The place of a window of this size beside the tool panel (the drive dialog, the
+    // Where `window`, at its size, stands beside the tool panel (the drive dialog, the
     // favourites), and beside the favourites window (the add-folder window).
-    Rect besidePanel(int width, int height);
-    Rect besideFavourites(int width, int height);
+    Rect besidePanel(const ui::Form& window);
+    Rect besideFavourites(const ui::Form& window);
 
     ui::Form& panelWindow();
     ui::Form& driveDialogWindow();

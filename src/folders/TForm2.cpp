@@ -64,10 +64,7 @@ void TForm2::FormCreate() {
     ShowDriveSpace();
 }
 
-void TForm2::place() {
-    const Rect r = window_->bounds();
-    place_.apply(*window_, app_.besidePanel(r.width, r.height));
-}
+void TForm2::place() { place_.apply(*window_, app_.besidePanel(*window_)); }
 
 void TForm2::FormClose() { app_.flags.DriveDialogShown = false; }
 

@@ -53,10 +53,7 @@ TForm4::TForm4(Application& app) : app_(app) {
 
 void TForm4::FormCreate() { place(); }
 
-void TForm4::place() {
-    const Rect r = window_->bounds();
-    place_.apply(*window_, app_.besidePanel(r.width, r.height));
-}
+void TForm4::place() { place_.apply(*window_, app_.besidePanel(*window_)); }
 
 void TForm4::PrepareDirsFile() {
     DirsPath = app_.programFolder() + dirsfile::FileName;

@@ -51,10 +51,7 @@ TForm5::TForm5(Application& app) : app_(app) {
 
 void TForm5::FormCreate() { place(); }
 
-void TForm5::place() {
-    const Rect r = window_->bounds();
-    place_.apply(*window_, app_.besideFavourites(r.width, r.height));
-}
+void TForm5::place() { place_.apply(*window_, app_.besideFavourites(*window_)); }
 
 void TForm5::FormClose() { app_.flags.AddFolderShown = false; }
 

@@ -18,10 +18,7 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
     app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };
     app.platform.ui.onSessionEnding = [this] { SessionEnding(); };
-    app.platform.ui.onWatch = [this] {
-        keepBar();
-        endShutdownWait();
-    };
+    app.platform.ui.onWatch = [this] { keepBar(); };
 }
 
 void TForm1::makeWindow() {
@@ -116,36 +113,40 @@ void TForm1::Pusk(bool show) {
 }
 
 void TForm1::TaskbarCreated() {
-    if (exitBegun_ || !app_.Settings.isOpen())
+    if (life_ == Life::Exiting)
         return; // on the way out: the Start button stays as the exit leaves it
     keepBar();
+    // While Power waits, the Start button stays shown; its way back docks the bar.
+    if (life_ == Life::Running)
+        redock();
+}
+
+void TForm1::redock() {
     Pusk(false);
     dockInTaskbar();
-    if (barLost_) {
-        barLost_ = false;
-        window_->show();
-    }
+    window_->show();
 }
 
 void TForm1::keepBar() {
     // Once the exit has begun the bar is not made again: the form whose close runs the exit
     // must live until that close returns, and the exit ends the program anyway.
-    if (window_->exists() || exitBegun_)
+    if (window_->exists() || life_ == Life::Exiting)
         return;
     // The taskbar the bar was docked into has gone (the shell ended) and took the bar with it.
     // The program runs on: the bar is made again, hidden, and docks when the shell announces
     // its new taskbar.
-    barLost_ = true;
     makeWindow();
 }
 
 void TForm1::SessionEnding() {
-    if (!exitBegun_)
-        window_->close();
+    if (life_ == Life::Exiting)
+        return;
+    keepBar(); // the bar's close runs the exit, also when the taskbar took the bar along
+    window_->close();
 }
 
 void TForm1::keepStartButtonHidden() {
-    if (!app_.Settings.isOpen())
+    if (life_ != Life::Running)
         return; // the exit or shutdown sequence has shown the Start button on purpose
     auto& shell = app_.platform.shell;
     // Hiding a button that holds the mouse capture would cancel the press in progress.
@@ -154,7 +155,7 @@ void TForm1::keepStartButtonHidden() {
 }
 
 void TForm1::followTaskbar() {
-    if (exitBegun_ || !app_.Settings.isOpen())
+    if (life_ != Life::Running)
         return; // the exit or shutdown sequence shows the Start button and stays put
     keepStartButtonHidden();
     if (!TaskbarWnd || !window_->exists())
@@ -234,19 +235,28 @@ void TForm1::showAgain(const WindowFlags& before) {
 }
 
 void TForm1::confirmAndClose() {
-    if (exitBegun_)
+    if (life_ == Life::Exiting)
         return; // the docked bar still takes presses while an error box of the exit is up
     if (!app_.platform.ui.ask(ui::QuestionKind::Confirmation, CloseQuestion))
         return;
+    if (life_ == Life::Exiting)
+        return; // the session ended while the question was up
+    keepBar();
     window_->close(); // the exit sequence closes the other windows first
 }
 
 void TForm1::Power() {
+    if (life_ != Life::Running)
+        return;
     if (!app_.platform.ui.ask(ui::QuestionKind::Information, ShutdownQuestion))
         return;
+    if (life_ != Life::Running)
+        return; // the question's message loop brought the exit or another request
     windowsBeforeShutdown_ = app_.flags;
+    life_ = Life::ShutdownRequested;
     // A failure at any step takes the program back to its running state (Start button hidden,
-    // store open, windows shown as before), then reports.
+    // store open, windows shown as before), then reports; unless an error box's message loop
+    // ran the exit meanwhile, which nothing takes back.
     try {
         app_.saveLastPlaylist();
         app_.storePlayerResume(); // only for a list that was saved
@@ -267,30 +277,35 @@ void TForm1::Power() {
         resumeRunning();
         throw;
     }
-    shutdownRequested_ = true; // until Windows ends the program or calls the shutdown off
-    shutdownRequestedAt_ = app_.platform.system.utcMillisecondsOfDay();
+    // Until Windows ends the program or calls the shutdown off, or the wait runs out.
+    shutdownRequestedAt_ = app_.platform.system.tickCount();
+    app_.platform.ui.runOnceAfter(int(ShutdownWaitMs), [this] { endShutdownWait(); });
 }
 
 void TForm1::endShutdownWait() {
-    if (!shutdownRequested_)
+    if (life_ != Life::ShutdownRequested)
         return;
-    constexpr std::uint32_t Day = 24u * 60 * 60 * 1000;
-    const std::uint32_t waited = (app_.platform.system.utcMillisecondsOfDay() + Day - shutdownRequestedAt_) % Day;
+    const std::uint64_t waited = app_.platform.system.tickCount() - shutdownRequestedAt_;
     if (waited >= ShutdownWaitMs)
         resumeRunning();
+    else // a timer that came early
+        app_.platform.ui.runOnceAfter(int(ShutdownWaitMs - waited), [this] { endShutdownWait(); });
 }
 
 void TForm1::ShutdownCancelled() {
-    if (!shutdownRequested_)
-        return; // somebody else's shutdown: this program had not prepared for it
+    // Somebody else's shutdown, or one the exit has taken over: nothing to take back.
     resumeRunning();
 }
 
 void TForm1::resumeRunning() {
-    shutdownRequested_ = false;
-    Pusk(false);
+    if (life_ != Life::ShutdownRequested)
+        return;
+    life_ = Life::Running;
     if (!app_.Settings.isOpen())
         app_.Settings.open();
+    // The shell may have restarted while Power waited and taken the bar along.
+    keepBar();
+    redock();
     showAgain(windowsBeforeShutdown_);
 }
 
@@ -308,10 +323,11 @@ void TForm1::FormClose() {
     // Leaving always works: a step that fails (a save that cannot be written, a media device
     // that does not close) is reported and the steps after it still run. The player's close
     // and the exit both save the playlist: a failure is reported once.
-    // From here on a request to close does nothing and the bar is not made again; a shutdown
-    // that Power asked for is under way after all, with nothing to take back.
-    exitBegun_ = true;
-    shutdownRequested_ = false;
+    // It runs once. From here on a request to close does nothing and the bar is not made
+    // again; a shutdown that Power asked for is under way after all, with nothing to take back.
+    if (life_ == Life::Exiting)
+        return;
+    life_ = Life::Exiting;
     std::vector<std::wstring> reported;
     auto run = [this, &reported](const std::function<void()>& step) {
         const std::wstring text = ui::errorTextOf(step);

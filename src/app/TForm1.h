@@ -23,7 +23,13 @@ class TForm1 {
     // How long Power waits for the end of the session before the program runs on.
     static constexpr std::uint32_t ShutdownWaitMs = 30000;
 
+    // The program's life, which every entry point asks: it runs; Power has asked Windows to
+    // end the session and waits for it (the Start button shown, the store closed); or the exit
+    // has begun, after which nothing is taken back.
+    enum class Life { Running, ShutdownRequested, Exiting };
+
     explicit TForm1(Application& app);
+    Life life() const { return life_; }
 
     void FormCreate();
     void Pusk(bool show);
@@ -72,8 +78,8 @@ class TForm1 {
     void SessionEnding();
     // Shows the docked bar at start, before the other windows are made.
     void showDocked();
-    // Makes the bar again when the taskbar it was docked into took it along; not once the exit
-    // has begun.
+    // Makes the bar again, hidden, when the taskbar it was docked into took it along; not once
+    // the exit has begun. It is docked and shown when the program runs in a taskbar again.
     void keepBar();
 
   private:
@@ -87,19 +93,21 @@ class TForm1 {
     bool startDrawn() const { return layout_ && layout_->startDrawn; }
     // A handler for a press on the bar that does nothing until all nine windows exist.
     std::function<void()> whenWindowsMade(void (TForm1::*handler)());
+    // Power's way back: the program runs as before the question, the bar docked in whichever
+    // taskbar stands now. Nothing once the exit has begun.
     void resumeRunning();
     // Takes Power's way back when its request has not ended the session in time: Windows says
     // nothing when another program refused before this one was asked.
     void endShutdownWait();
+    // Docks the bar into the taskbar that stands now and shows it.
+    void redock();
     // Shows again the windows that were on screen (`before`) and have been closed since.
     void showAgain(const WindowFlags& before);
 
     Application& app_;
     std::unique_ptr<ui::Form> window_;
-    bool shutdownRequested_ = false;
-    std::uint32_t shutdownRequestedAt_ = 0; // the UTC time of day of the request, in ms
-    bool barLost_ = false;    // made again after the taskbar took it along, not docked yet
-    bool exitBegun_ = false; // the exit sequence runs or has run
+    Life life_ = Life::Running;
+    std::uint64_t shutdownRequestedAt_ = 0; // on the system's steady clock, in ms
     WindowFlags windowsBeforeShutdown_;
     std::optional<platform::TaskbarLayout> layout_; // the taskbar as last seen; none without one
     std::optional<Rect> barPlace_;                   // where the bar was last docked

@@ -16,6 +16,8 @@ class System {
     virtual LocalTime localNow() = 0;
     // The UTC time of day in milliseconds since midnight.
     virtual std::uint32_t utcMillisecondsOfDay() = 0;
+    // Milliseconds since the system started: steady, whatever the user does to the clock.
+    virtual std::uint64_t tickCount() = 0;
     virtual std::wstring shortDate(const LocalTime& t) = 0;
     virtual std::wstring longTime(const LocalTime& t) = 0;
     // Text in the system's ANSI code page; `exact` tells whether every character survived.

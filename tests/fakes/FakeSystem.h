@@ -24,6 +24,8 @@ class FakeSystem : public platform::System {
         utcMs += utcStep;
         return now;
     }
+    std::uint64_t ticks = 0; // the steady clock, moved by the tests
+    std::uint64_t tickCount() override { return ticks; }
     std::wstring shortDate(const platform::LocalTime& t) override {
         wchar_t buffer[32];
         swprintf(buffer, 32, L"%02d.%02d.%04d", t.day, t.month, t.year);

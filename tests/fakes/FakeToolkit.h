@@ -8,6 +8,7 @@
 #include <memory>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vx::fakes {
@@ -447,6 +448,17 @@ class FakeToolkit : public ui::Toolkit {
             log->push_back("application window marked");
     }
     void run(ui::Form& main) override { mainForm = static_cast<FakeForm*>(&main); }
+    int pendingDelayMs = 0; // the one run waiting, and after how long
+    std::function<void()> pending;
+    void runOnceAfter(int delayMs, std::function<void()> onDue) override {
+        pendingDelayMs = delayMs;
+        pending = std::move(onDue);
+    }
+    // Its time has come: it runs once, as the real timer's message does.
+    void firePending() {
+        if (auto due = std::exchange(pending, nullptr))
+            fire(due);
+    }
 
     FakeForm* form(const std::wstring& windowClass) const {
         for (auto* f : forms)

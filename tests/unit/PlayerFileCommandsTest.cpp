@@ -228,6 +228,7 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         fakes::FakeMachine m; // exits while the entry still waits: it is kept for the next run
         exit(m, run(m));
     }
+    EXPECT_EQ(registry[key][L"PlayerPath"].data, regvalue::encodeString(L"C:\\M\\c.wav").data);
     {
         fakes::FakeMachine m;
         auto& app = run(m);
@@ -244,7 +245,9 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         EXPECT_EQ(m.ui.errors, (Items{L"Cannot find the file."}));
         EXPECT_TRUE(player.resumePending()) << "a failed open keeps the resume for the next press";
         m.mci.missing.clear();
-        m.ui.fire([&] { player.ListBox1DblClick(); }); // on the waiting entry: as the play plate
+        player.ListBox1->setSelectedIndex(0);
+        m.ui.fire([&] { player.ListBox1KeyDown(TForm8::VkDelete); }); // an entry above the waiting one
+        pressPlay(m, app);
         auto* device = m.mci.device(app.Form1->MediaPlayer1.deviceId());
         EXPECT_EQ(device->element, L"c.wav");
         EXPECT_EQ(device->position, 42000u);
@@ -252,6 +255,14 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         EXPECT_TRUE(m.ui.keys.claimed());
         EXPECT_FALSE(player.resumePending());
         exit(m, app);
+    }
+    {
+        fakes::FakeMachine m; // "Открыть файл" while an entry waits: the new file is the one kept
+        auto& app = run(m);
+        m.ui.fileAnswers = {L"C:\\N\\new.wav"};
+        m.ui.fire([&] { app.Form8->N3Click(); });
+        exit(m, app);
+        EXPECT_EQ(registry[key][L"PlayerPath"].data, regvalue::encodeString(L"C:\\N\\new.wav").data);
     }
     // Out of range or of the wrong type: ignored one by one, without a message.
     registry[key][L"PlayerIndex"] = regvalue::encodeDword(3);
@@ -285,6 +296,15 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         EXPECT_EQ(device->position, 0u) << "from the start";
         EXPECT_TRUE(m.ui.errors.empty());
     }
+    {
+        fakes::FakeMachine m; // the same file twice, the second one played: the second is taken up
+        const char* twice = "C:\\M\\a.wav\r\nC:\\M\\b.wav\r\nC:\\M\\a.wav\r\n";
+        auto& app = run(m, twice);
+        m.ui.fire([&] { app.Form8->PlayN(2); });
+        exit(m, app);
+        fakes::FakeMachine next;
+        EXPECT_EQ(run(next, twice).Form8->ListBox1->selectedIndex(), 2);
+    }
     // Entry 1 plays and entry 0 is deleted before the exit: the next run finds b.wav by its path
     // as entry 0 of the saved list, where entry 1 is now c.wav.
     std::string saved;
@@ -303,7 +323,7 @@ TEST(PlayerResume, ExitStoresWhereThePlayerStoodAndTheNextRunResumesOnlyWhenAske
         fakes::FakeMachine m;
         auto& app = run(m, saved.c_str());
         EXPECT_EQ(app.Form8->ListBox1->selectedIndex(), 0);
-        pressPlay(m, app);
+        m.ui.fire([&] { app.Form8->ListBox1DblClick(); }); // on the waiting entry: as the play plate
         auto* device = m.mci.device(app.Form1->MediaPlayer1.deviceId());
         EXPECT_EQ(device->element, L"b.wav");
         EXPECT_EQ(device->position, 7000u);

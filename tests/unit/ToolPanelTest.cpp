@@ -340,10 +340,38 @@ TEST_F(ToolPanel, AShutdownStoppedAtAnyStepPutsTheProgramBackAsItWas) {
             EXPECT_TRUE(m.form(name).visible()) << std::string(name, name + 6) << " is on screen again";
         EXPECT_TRUE(app->flags.PanelUnfolded && app->flags.PlayerShown && app->flags.FavouritesShown);
     }
+    // A list that cannot be saved stores nothing of the resume: the one stored before stays.
+    app->Settings.writeString(setting::PlayerPath, L"C:\\Music\\old.mp3");
+    app->Settings.writeDword(setting::PlayerIndex, 4);
+    const fakes::FakeRegistry::KeyId key{platform::RegRoot::CurrentUser, SettingsStore::KeyPath};
+    const auto stored = m.registry.keys[key];
+    m.files.unwritable = {last};
+    m.ui.answers = {true};
+    m.ui.click(button(2));
+    EXPECT_EQ(m.registry.keys[key].size(), stored.size()) << "no value added";
+    for (auto& [name, value] : stored)
+        EXPECT_EQ(m.registry.keys[key][name].data, value.data);
+
     m.files.unwritable.clear();
     m.ui.answers = {true};
     m.ui.click(button(2));
     EXPECT_EQ(m.actions.shutdowns, 1) << "with the files writable the shutdown goes ahead";
+
+    // Called off; then the favourites' error box is up when the user picks "Закрыть" on the
+    // docked bar: the exit runs once, and when the box returns Power takes nothing back.
+    m.ui.fire(m.ui.onShutdownCancelled);
+    m.files.unwritable = {dirs};
+    m.ui.whileErrorShown = [this] {
+        m.ui.whileErrorShown = nullptr;
+        m.ui.answers = {true};
+        m.ui.fire(static_cast<fakes::FakePopupMenu*>(app->Form1->PopupMenu1)->items.at(0).onClick);
+    };
+    m.ui.answers = {true};
+    m.ui.click(button(2));
+    EXPECT_TRUE(m.form(L"TForm1").closed) << "the exit ran";
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]) << "the Start button stays as the exit left it";
+    EXPECT_FALSE(app->Settings.isOpen());
+    EXPECT_EQ(m.actions.shutdowns, 1);
 }
 
 TEST_F(ToolPanel, ShutdownWithAnEmptyPlaylistLeavesLastM3uAlone) {
@@ -375,23 +403,41 @@ TEST_F(ToolPanel, AShutdownCalledOffAfterItsRequestLeavesTheProgramRunning) {
     EXPECT_EQ(log, (std::vector<std::string>{"start button shown", "start button hidden"}));
 
     // Another program refused before this one was asked: Windows sends no word. Thirty seconds
-    // after the request (by the clock, across midnight here) the program runs on as before.
-    m.system.utcMs = 86'390'000;
+    // after the request, by the steady clock, the program runs on as before.
+    m.system.ticks = 5'000;
     m.ui.answers = {true};
     m.ui.click(button(2));
     ASSERT_EQ(m.actions.shutdowns, 2);
-    m.system.utcMs = 19'999;
+    EXPECT_EQ(m.ui.pendingDelayMs, 30'000);
+    // Meanwhile the shell restarts and takes the bar along.
+    m.form(L"TForm1").lost = true;
     m.ui.fire(m.ui.onWatch);
+    m.shell.taskbar = 300;
+    m.shell.startButton = 301;
+    m.shell.visible[301] = true;
+    m.ui.fire(m.ui.onTaskbarCreated);
+    EXPECT_TRUE(m.shell.visible[301]) << "the Start button stays shown while Power waits";
+    m.system.ticks = 34'999;
+    m.ui.firePending(); // a timer that came early waits for the rest
     EXPECT_FALSE(app->Settings.isOpen()) << "29.999 s: still waiting for the session's end";
-    m.system.utcMs = 20'000;
-    m.ui.fire(m.ui.onWatch);
+    EXPECT_EQ(m.ui.pendingDelayMs, 1);
+    m.system.ticks = 35'000;
+    m.ui.firePending();
     EXPECT_TRUE(app->Settings.isOpen());
-    EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
+    auto& bar = m.form(L"TForm1");
+    EXPECT_TRUE(bar.visible() && bar.dockedTo == WindowId(300)) << "the bar is back, in the new taskbar";
+    EXPECT_FALSE(m.shell.visible[301]);
     EXPECT_TRUE(m.form(L"TForm3").visible()) << "the panel is unfolded again";
-    // The session ends later after all: the exit sequence runs.
+    // The session ends later after all: the exit sequence runs, and a wait that ends after it
+    // takes nothing back.
+    m.ui.answers = {true};
+    m.ui.click(button(2));
+    const auto wayBack = m.ui.pending;
     m.ui.fire(m.ui.onSessionEnding);
-    EXPECT_TRUE(m.form(L"TForm1").closed);
+    EXPECT_TRUE(bar.closed);
+    m.system.ticks += 30'000;
+    m.ui.fire(wayBack);
     EXPECT_FALSE(app->Settings.isOpen());
-    EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
+    EXPECT_TRUE(m.shell.visible[301]);
     EXPECT_TRUE(m.ui.errors.empty());
 }

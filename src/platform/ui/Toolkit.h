@@ -66,6 +66,9 @@ class Toolkit {
     // main window is destroyed by someone else.
     std::function<void()> onWatch;
     static constexpr int WatchMs = 500;
+    // Runs onDue once, delayMs from now, on the window that no other program can take away. A
+    // later call replaces the one waiting; an empty onDue cancels it.
+    virtual void runOnceAfter(int delayMs, std::function<void()> onDue) = 0;
 
     // Shows the main form and runs the message loop until it is closed.
     virtual void run(Form& mainForm) = 0;

@@ -49,6 +49,8 @@ std::uint32_t Win32System::utcMillisecondsOfDay() {
     return ((std::uint32_t(st.wHour) * 60 + st.wMinute) * 60 + st.wSecond) * 1000 + st.wMilliseconds;
 }
 
+std::uint64_t Win32System::tickCount() { return GetTickCount64(); }
+
 std::wstring Win32System::shortDate(const platform::LocalTime& t) {
     SYSTEMTIME st = toSystemTime(t);
     wchar_t buffer[128] = {};

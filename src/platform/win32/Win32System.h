@@ -8,6 +8,7 @@ class Win32System : public platform::System {
     std::wstring programPath() override;
     platform::LocalTime localNow() override;
     std::uint32_t utcMillisecondsOfDay() override;
+    std::uint64_t tickCount() override;
     std::wstring shortDate(const platform::LocalTime& t) override;
     std::wstring longTime(const platform::LocalTime& t) override;
     std::string toAnsi(const std::wstring& text, bool* exact) override;

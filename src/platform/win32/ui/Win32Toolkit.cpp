@@ -4,11 +4,14 @@
 #include "platform/win32/ui/Win32BusyScope.h"
 #include "platform/win32/ui/Win32Form.h"
 #include <commctrl.h>
+#include <algorithm>
+#include <utility>
 
 namespace vx::win32 {
 
 namespace {
 constexpr UINT_PTR WatchTimerId = 1;
+constexpr UINT_PTR OnceTimerId = 2;
 constexpr UINT WatchNow = WM_APP + 0x301;
 } // namespace
 
@@ -25,6 +28,15 @@ ApplicationWindow::ApplicationWindow(const std::wstring& title, std::function<vo
 }
 
 void ApplicationWindow::watchSoon() const { PostMessageW(hwnd(), WatchNow, 0, 0); }
+
+void ApplicationWindow::runOnceAfter(int delayMs, std::function<void()> onDue) {
+    onDue_ = std::move(onDue);
+    if (!onDue_) {
+        KillTimer(hwnd(), OnceTimerId);
+        return;
+    }
+    SetTimer(hwnd(), OnceTimerId, UINT(std::max(delayMs, 0)), nullptr);
+}
 
 LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Top-level and never destroyed while the program runs, this window hears the shell's
@@ -46,6 +58,12 @@ LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     }
     // A window docked into another process's window can vanish without any message (Wine): the
     // watch looks for that on a timer.
+    if (message == WM_TIMER && wParam == OnceTimerId) {
+        KillTimer(hwnd(), OnceTimerId);
+        if (auto due = std::exchange(onDue_, nullptr))
+            due();
+        return 0;
+    }
     if ((message == WM_TIMER && wParam == WatchTimerId) || message == WatchNow) {
         onWatch_();
         return 0;
@@ -70,6 +88,10 @@ WindowId Win32Toolkit::applicationWindow() const { return reinterpret_cast<Windo
 void Win32Toolkit::markApplicationToolWindow() {
     LONG_PTR style = GetWindowLongPtrW(app_.hwnd(), GWL_EXSTYLE);
     SetWindowLongPtrW(app_.hwnd(), GWL_EXSTYLE, style | WS_EX_TOOLWINDOW);
+}
+
+void Win32Toolkit::runOnceAfter(int delayMs, std::function<void()> onDue) {
+    app_.runOnceAfter(delayMs, onDue ? [this, onDue] { dispatch(onDue); } : std::function<void()>());
 }
 
 void Win32Toolkit::dispatch(const std::function<void()>& handler) { ui::guarded(*this, handler); }

@@ -18,6 +18,8 @@ class ApplicationWindow : public WindowBase {
                       std::function<void()> onWatch);
     // Runs the watch soon, from the message loop.
     void watchSoon() const;
+    // One run of onDue, delayMs from now; a later call replaces it, an empty onDue cancels it.
+    void runOnceAfter(int delayMs, std::function<void()> onDue);
 
   protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,6 +30,7 @@ class ApplicationWindow : public WindowBase {
     std::function<void()> onShutdownCancelled_;
     std::function<void()> onSessionEnding_;
     std::function<void()> onWatch_;
+    std::function<void()> onDue_;
 };
 
 class Win32Toolkit : public ui::Toolkit {
@@ -47,6 +50,7 @@ class Win32Toolkit : public ui::Toolkit {
     void acceptDrops(ui::Control& target, ui::DropHandler onDrop) override;
     void letUncoveredWindowsRepaint() override;
     std::unique_ptr<ui::BusyScope> beginBusy() override;
+    void runOnceAfter(int delayMs, std::function<void()> onDue) override;
     // How long other applications are given to repaint what a closed dialog uncovered.
     static constexpr DWORD RepaintWaitMs = 250;
     // A WM_APPCOMMAND that reached one of the program's windows: true when the program acted.

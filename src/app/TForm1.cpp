@@ -283,8 +283,7 @@ void TForm1::Power() {
 }
 
 void TForm1::endShutdownWait() {
-    if (life_ != Life::ShutdownRequested)
-        return;
+    // The way back itself does nothing once the shutdown was called off or the exit began.
     const std::uint64_t waited = app_.platform.system.tickCount() - shutdownRequestedAt_;
     if (waited >= ShutdownWaitMs)
         resumeRunning();

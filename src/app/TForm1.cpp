@@ -124,7 +124,7 @@ void TForm1::TaskbarCreated() {
 void TForm1::redock() {
     Pusk(false);
     dockInTaskbar();
-    window_->show();
+    showDocked();
 }
 
 void TForm1::keepBar() {

@@ -124,7 +124,8 @@ void TForm1::TaskbarCreated() {
 void TForm1::redock() {
     Pusk(false);
     dockInTaskbar();
-    showDocked();
+    window_->show();
+    keepStartButtonHidden(); // the shell may show its Start button again as the bar appears
 }
 
 void TForm1::keepBar() {

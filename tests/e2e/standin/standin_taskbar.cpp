@@ -12,13 +12,15 @@
 //                                    apps, by one child laid over the whole taskbar, centred
 //                                    unless TaskbarAl is 0; the Start window under it only marks
 //                                    where the drawn button is, paints nothing and opens nothing
+//   standin_taskbar drawn nostart    the same without the Start window
 //
 // Commands, sent to the taskbar window (vxprobe send Shell_TrayWnd MESSAGE WPARAM LPARAM):
 //   WM_APP+1  EDGE THICKNESS   moves it to an edge (0 bottom, 1 top, 2 left, 3 right)
 //   WM_APP+2  1 or 0           auto-hides it (two pixels stay on the screen) or shows it again
 //   WM_APP+3  N                shows N app buttons (a centred Start button moves)
 //   WM_APP+4  0 or 1           answers the roads to the Start menu taken so far, as bits: 1 a
-//                              press on the Start window, 2 Ctrl+Esc, 4 SC_TASKLIST; 1 also
+//                              press on the Start window, 2 Ctrl+Esc, 4 SC_TASKLIST, 8
+//                              Ctrl+Shift+Esc (the task manager's keys); 1 also
 //                              forgets them
 //   WM_SETTINGCHANGE           reads TaskbarAl again
 #include <windows.h>
@@ -29,10 +31,10 @@ namespace {
 
 enum class Kind { Plain, Classic, Drawn };
 enum Edge { Bottom, Top, Left, Right };
-enum Road { StartPressed = 1, CtrlEsc = 2, TaskList = 4 };
+enum Road { StartPressed = 1, CtrlEsc = 2, TaskList = 4, CtrlShiftEsc = 8 };
 
 constexpr UINT CmdEdge = WM_APP + 1, CmdAutoHide = WM_APP + 2, CmdApps = WM_APP + 3, CmdRoads = WM_APP + 4;
-constexpr int HotKeyId = 1;
+constexpr int HotKeyId = 1, TaskManagerKeyId = 2;
 constexpr int ItemSize = 44; // a drawn button along the taskbar
 constexpr COLORREF DarkFace = RGB(32, 32, 32), LightFace = RGB(238, 238, 240);
 
@@ -43,6 +45,7 @@ struct Taskbar {
     int plainTop = -1; // the plain taskbar's top, when given
     bool hidden = false;
     bool leftAligned = false;
+    bool noStart = false;
     int apps = 3;
     int roads = 0;
     bool startPressed = false;
@@ -211,6 +214,8 @@ LRESULT CALLBACK taskbarProcedure(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     case WM_HOTKEY:
         if (wp == HotKeyId)
             bar.roads |= CtrlEsc;
+        if (wp == TaskManagerKeyId)
+            bar.roads |= CtrlShiftEsc;
         return 0;
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == SC_TASKLIST) {
@@ -272,7 +277,8 @@ void makePieces() {
                                L"MSTaskListWClass", L"TrayNotifyWnd", L"Windows.UI.Composition.DesktopWindowContentBridge"})
         registerClass(cls, pieceProcedure);
     // Made in the shell's order: the Start window is the taskbar's first child.
-    bar.start = piece(L"Start", L"Start", bar.window);
+    if (!bar.noStart)
+        bar.start = piece(L"Start", L"Start", bar.window);
     bar.trayButton = piece(L"TrayButton", L"", bar.window);
     bar.search = piece(L"TrayDummySearchControl", L"", bar.window);
     bar.rebar = piece(L"ReBarWindow32", L"", bar.window);
@@ -309,6 +315,7 @@ int wmain(int argc, wchar_t** argv) {
         bar.kind = Kind::Drawn;
         bar.thickness = 48;
         bar.leftAligned = readLeftAligned();
+        bar.noStart = argc > 2 && !wcscmp(argv[2], L"nostart");
     } else if (argc > 1) {
         bar.plainTop = _wtoi(argv[1]);
     }
@@ -323,6 +330,7 @@ int wmain(int argc, wchar_t** argv) {
     else
         makePieces();
     RegisterHotKey(bar.window, HotKeyId, MOD_CONTROL, VK_ESCAPE);
+    RegisterHotKey(bar.window, TaskManagerKeyId, MOD_CONTROL | MOD_SHIFT, VK_ESCAPE);
     layout();
     ShowWindow(bar.window, SW_SHOWNOACTIVATE);
     SendNotifyMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);

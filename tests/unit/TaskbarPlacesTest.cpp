@@ -125,5 +125,7 @@ TEST(TaskbarPlaces, AWindowAlreadyClearOfTheTaskbarKeepsItsPlaceAndEverythingSta
     // and a window beside a panel at the right edge does not leave the screen at the left.
     const TaskbarPlaces low(hideable({962, 0, 62, 768}, {0, 700, 62, 40}), {0, 0, ScreenW, ScreenH}, BarW, BarH);
     EXPECT_EQ(low.panel(PanelW, PanelH), (Rect{934, 768 - 180, 28, 180}));
+    EXPECT_EQ(low.clearOfTaskbar({900, 200, PlayerW, PlayerH}), (Rect{962 - PlayerW, 200, PlayerW, PlayerH}))
+        << "a window on a taskbar at the right edge goes just left of it";
     EXPECT_EQ(low.besidePanel({20, 10, PanelW, PanelH}, DialogW, DialogH).left, 0);
 }

@@ -32,11 +32,6 @@ struct Case {
 
 platform::TaskbarLayout hideable(Rect bounds, Rect start) { return {bounds, start, false}; }
 platform::TaskbarLayout drawn(Rect bounds, Rect start) { return {bounds, start, true}; }
-platform::TaskbarLayout on(platform::TaskbarLayout t, Rect monitor, Rect workArea) {
-    t.monitor = monitor;
-    t.workArea = workArea;
-    return t;
-}
 
 // Left of the panel where it stands at the right edge, else right of it.
 const std::vector<Case> cases = {
@@ -77,17 +72,16 @@ const std::vector<Case> cases = {
     {"windows 11 without a Start window", drawn({0, 720, 1024, 48}, {}), {3, 12, 50, 24}, {4, 540, 28, 180}, 36,
      36 + FavouritesW + 2, {32, 720 - PlayerH, PlayerW, PlayerH}},
     // On another monitor than the primary one: placed against that monitor and its work area.
-    {"monitor above", on(hideable({-128, -40, 1280, 40}, {0, 0, 48, 40}), {-128, -1024, 1280, 1024},
-                         {-128, -1024, 1280, 984}),
+    {"monitor above", platform::TaskbarLayout{{-128, -40, 1280, 40}, {0, 0, 48, 40}, false, {-128, -1024, 1280, 1024},
+                                              {-128, -1024, 1280, 984}},
      {3, 8, 50, 24}, {-124, -220, 28, 180}, -92, -92 + FavouritesW + 2, {-96, -40 - PlayerH, PlayerW, PlayerH}},
     {"monitor to the left, taskbar at its right edge",
-     on(hideable({-62, 0, 62, 1024}, {0, 0, 62, 40}), {-1280, 0, 1280, 1024}, {-1280, 0, 1218, 1024}), {6, 3, 50, 24},
-     {-90, 3, 28, 180}, -90 - 4 - DialogW, -90 - 4 - FavouritesW - 2 - DialogW,
+     platform::TaskbarLayout{{-62, 0, 62, 1024}, {0, 0, 62, 40}, false, {-1280, 0, 1280, 1024}, {-1280, 0, 1218, 1024}},
+     {6, 3, 50, 24}, {-90, 3, 28, 180}, -90 - 4 - DialogW, -90 - 4 - FavouritesW - 2 - DialogW,
      {-1280 + 32, 1024 - 29 - PlayerH, PlayerW, PlayerH}},
-    // 2560 x 1440 at 150 %, seen in 96-dpi units.
-    {"monitor to the right at 150 %",
-     on(drawn({1024, 912, 1707, 48}, {830, 0, 48, 48}), {1024, 0, 1707, 960}, {1024, 0, 1707, 912}), {829, 12, 50, 24},
-     {1028, 732, 28, 180}, 1060, 1060 + FavouritesW + 2, {1056, 912 - PlayerH, PlayerW, PlayerH}},
+    {"monitor to the right, 2560 x 1440 at 150 % in 96-dpi units",
+     platform::TaskbarLayout{{1024, 912, 1707, 48}, {830, 0, 48, 48}, true, {1024, 0, 1707, 960}, {1024, 0, 1707, 912}},
+     {829, 12, 50, 24}, {1028, 732, 28, 180}, 1060, 1060 + FavouritesW + 2, {1056, 912 - PlayerH, PlayerW, PlayerH}},
     // No taskbar: the bar stands alone at (3, 0) of the screen.
     {"no taskbar", std::nullopt, {3, 0, 50, 24}, {4, 559, 28, 180}, 36, 36 + FavouritesW + 2,
      {32, 768 - 29 - PlayerH, PlayerW, PlayerH}},

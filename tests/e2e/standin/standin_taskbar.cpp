@@ -19,8 +19,7 @@
 //   WM_APP+2  1 or 0           auto-hides it (two pixels stay on the screen) or shows it again
 //   WM_APP+3  N                shows N app buttons (a centred Start button moves)
 //   WM_APP+4  0 or 1           answers the roads to the Start menu taken so far, as bits: 1 a
-//                              press on the Start window, 2 Ctrl+Esc, 4 SC_TASKLIST, 8
-//                              Ctrl+Shift+Esc (the task manager's keys); 1 also
+//                              press on the Start window, 2 Ctrl+Esc, 4 SC_TASKLIST; 1 also
 //                              forgets them
 //   WM_SETTINGCHANGE           reads TaskbarAl again
 #include <windows.h>
@@ -31,10 +30,10 @@ namespace {
 
 enum class Kind { Plain, Classic, Drawn };
 enum Edge { Bottom, Top, Left, Right };
-enum Road { StartPressed = 1, CtrlEsc = 2, TaskList = 4, CtrlShiftEsc = 8 };
+enum Road { StartPressed = 1, CtrlEsc = 2, TaskList = 4 };
 
 constexpr UINT CmdEdge = WM_APP + 1, CmdAutoHide = WM_APP + 2, CmdApps = WM_APP + 3, CmdRoads = WM_APP + 4;
-constexpr int HotKeyId = 1, TaskManagerKeyId = 2;
+constexpr int HotKeyId = 1;
 constexpr int ItemSize = 44; // a drawn button along the taskbar
 constexpr COLORREF DarkFace = RGB(32, 32, 32), LightFace = RGB(238, 238, 240);
 
@@ -214,8 +213,6 @@ LRESULT CALLBACK taskbarProcedure(HWND w, UINT m, WPARAM wp, LPARAM lp) {
     case WM_HOTKEY:
         if (wp == HotKeyId)
             bar.roads |= CtrlEsc;
-        if (wp == TaskManagerKeyId)
-            bar.roads |= CtrlShiftEsc;
         return 0;
     case WM_SYSCOMMAND:
         if ((wp & 0xFFF0) == SC_TASKLIST) {
@@ -330,7 +327,6 @@ int wmain(int argc, wchar_t** argv) {
     else
         makePieces();
     RegisterHotKey(bar.window, HotKeyId, MOD_CONTROL, VK_ESCAPE);
-    RegisterHotKey(bar.window, TaskManagerKeyId, MOD_CONTROL | MOD_SHIFT, VK_ESCAPE);
     layout();
     ShowWindow(bar.window, SW_SHOWNOACTIVATE);
     SendNotifyMessageW(HWND_BROADCAST, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);

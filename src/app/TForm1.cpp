@@ -85,9 +85,10 @@ TaskbarPlaces TForm1::places() {
         if (auto now = app_.platform.shell.taskbarLayout(TaskbarWnd, StartButtonWnd))
             layout_ = *now;
     }
+    // The layout names the monitor the taskbar stands on; the primary screen serves without one.
     auto& system = app_.platform.system;
-    return TaskbarPlaces(TaskbarWnd ? layout_ : std::nullopt, system.screenWidth(), system.screenHeight(), BarWidth,
-                         BarHeight);
+    return TaskbarPlaces(TaskbarWnd ? layout_ : std::nullopt,
+                         {0, 0, system.screenWidth(), system.screenHeight()}, BarWidth, BarHeight);
 }
 
 void TForm1::dockInTaskbar() {

@@ -12,29 +12,41 @@ bool overlap(const Rect& a, const Rect& b) {
            b.top < a.top + a.height;
 }
 
+int right(const Rect& r) { return r.left + r.width; }
+int bottom(const Rect& r) { return r.top + r.height; }
+bool empty(const Rect& r) { return r.width <= 0 || r.height <= 0; }
+
 // Where a length `size` stands across a thickness `room`: centred, or at 0 when it does not fit.
 int centredAcross(int room, int size) { return room > size ? (room - size) / 2 : 0; }
 
 } // namespace
 
-TaskbarPlaces::TaskbarPlaces(std::optional<platform::TaskbarLayout> taskbar, int screenWidth, int screenHeight,
+TaskbarPlaces::TaskbarPlaces(std::optional<platform::TaskbarLayout> taskbar, Rect primaryScreen,
                              int barWidth, int barHeight)
-    : taskbar_(std::move(taskbar)), screenWidth_(screenWidth), screenHeight_(screenHeight), barWidth_(barWidth),
-      barHeight_(barHeight) {
+    : taskbar_(std::move(taskbar)), monitor_(primaryScreen), work_(primaryScreen),
+      barWidth_(barWidth), barHeight_(barHeight) {
     if (!taskbar_) {
-        shown_ = {0, screenHeight, screenWidth, 0}; // nothing stands at the bottom
+        // Nothing stands at the bottom.
+        shown_ = {monitor_.left, bottom(monitor_), monitor_.width, 0};
         return;
     }
+    if (!empty(taskbar_->monitor)) {
+        monitor_ = taskbar_->monitor;
+        work_ = empty(taskbar_->workArea) ? monitor_ : taskbar_->workArea;
+    }
     // The edge the taskbar stands at: the long side tells its direction, its middle the side of
-    // the screen. An auto-hidden taskbar lies mostly off the screen; shown, it slides back in.
+    // its monitor. An auto-hidden taskbar lies mostly off the monitor; shown, it slides back in.
     const Rect& b = taskbar_->bounds;
+    const Rect& m = monitor_;
     shown_ = b;
     if (b.width >= b.height) {
-        edge_ = 2 * b.top + b.height > screenHeight ? TaskbarEdge::Bottom : TaskbarEdge::Top;
-        shown_.top = edge_ == TaskbarEdge::Bottom ? std::min(b.top, screenHeight - b.height) : std::max(b.top, 0);
+        edge_ = 2 * (b.top - m.top) + b.height > m.height ? TaskbarEdge::Bottom : TaskbarEdge::Top;
+        shown_.top = edge_ == TaskbarEdge::Bottom ? std::min(b.top, bottom(m) - b.height)
+                                                  : std::max(b.top, m.top);
     } else {
-        edge_ = 2 * b.left + b.width > screenWidth ? TaskbarEdge::Right : TaskbarEdge::Left;
-        shown_.left = edge_ == TaskbarEdge::Right ? std::min(b.left, screenWidth - b.width) : std::max(b.left, 0);
+        edge_ = 2 * (b.left - m.left) + b.width > m.width ? TaskbarEdge::Right : TaskbarEdge::Left;
+        shown_.left = edge_ == TaskbarEdge::Right ? std::min(b.left, right(m) - b.width)
+                                                  : std::max(b.left, m.left);
     }
 }
 
@@ -59,14 +71,14 @@ Rect TaskbarPlaces::bar() const {
 }
 
 Rect TaskbarPlaces::panel(int width, int height) const {
-    Rect r{PanelLeft, 0, width, height};
+    Rect r{monitor_.left + PanelLeft, 0, width, height};
     switch (edge_) {
     case TaskbarEdge::Bottom:
-        r.top = std::min(screenHeight_ - GapAboveScreenBottom - height, shown_.top - height);
+        r.top = std::min(bottom(monitor_) - GapAboveScreenBottom - height, shown_.top - height);
         break;
-    case TaskbarEdge::Top: r.top = shown_.top + shown_.height; break;
+    case TaskbarEdge::Top: r.top = bottom(shown_); break;
     case TaskbarEdge::Left:
-        r.left = shown_.left + shown_.width;
+        r.left = right(shown_);
         r.top = shown_.top + bar().top;
         break;
     case TaskbarEdge::Right:
@@ -93,7 +105,8 @@ Rect TaskbarPlaces::besideFavourites(const Rect& panel, int favouritesWidth, int
 }
 
 Rect TaskbarPlaces::player(int width, int height) const {
-    return clearOfTaskbar({PlayerLeft, screenHeight_ - GapAboveScreenBottom - height, width, height});
+    return clearOfTaskbar({monitor_.left + PlayerLeft,
+                           bottom(monitor_) - GapAboveScreenBottom - height, width, height});
 }
 
 Rect TaskbarPlaces::clearOfTaskbar(const Rect& window) const {
@@ -102,16 +115,16 @@ Rect TaskbarPlaces::clearOfTaskbar(const Rect& window) const {
     Rect r = window;
     switch (edge_) {
     case TaskbarEdge::Bottom: r.top = shown_.top - r.height; break;
-    case TaskbarEdge::Top: r.top = shown_.top + shown_.height; break;
-    case TaskbarEdge::Left: r.left = shown_.left + shown_.width; break;
+    case TaskbarEdge::Top: r.top = bottom(shown_); break;
+    case TaskbarEdge::Left: r.left = right(shown_); break;
     case TaskbarEdge::Right: r.left = shown_.left - r.width; break;
     }
     return onScreen(r);
 }
 
 Rect TaskbarPlaces::onScreen(Rect r) const {
-    r.left = std::clamp(r.left, 0, std::max(0, screenWidth_ - r.width));
-    r.top = std::clamp(r.top, 0, std::max(0, screenHeight_ - r.height));
+    r.left = std::clamp(r.left, work_.left, std::max(work_.left, right(work_) - r.width));
+    r.top = std::clamp(r.top, work_.top, std::max(work_.top, bottom(work_) - r.height));
     return r;
 }
 

@@ -10,8 +10,10 @@ enum class TaskbarEdge { Bottom, Top, Left, Right };
 
 // Where the program's windows stand against the taskbar as it is now: the bar inside it, in
 // the Start button's place, and the tool panel and the windows around it next to the taskbar,
-// never on or under it. All in the program's 96-dpi units. Without a taskbar the windows take
-// the places that a taskbar of up to 29 units at the bottom leaves them.
+// never on or under it, on the monitor the taskbar stands on and inside that monitor's work
+// area. All in the program's 96-dpi units. Without a taskbar, or where its monitor is not
+// known, the windows take the primary screen, and the places that a taskbar of up to 29 units
+// at its bottom leaves them.
 class TaskbarPlaces {
   public:
     // The bar's leading edge stands this far into the Start window's place.
@@ -23,7 +25,8 @@ class TaskbarPlaces {
     static constexpr int BesidePanelGap = 4;      // between the panel and the drive dialog or favourites
     static constexpr int BesideFavouritesGap = 2; // between the favourites and the add-folder window
 
-    TaskbarPlaces(std::optional<platform::TaskbarLayout> taskbar, int screenWidth, int screenHeight, int barWidth,
+    // `primaryScreen`: the primary monitor's rectangle, at (0, 0).
+    TaskbarPlaces(std::optional<platform::TaskbarLayout> taskbar, Rect primaryScreen, int barWidth,
                   int barHeight);
 
     TaskbarEdge edge() const { return edge_; }
@@ -52,8 +55,8 @@ class TaskbarPlaces {
     int besideLeft(const Rect& panel, int offset, int width) const;
 
     std::optional<platform::TaskbarLayout> taskbar_;
-    int screenWidth_;
-    int screenHeight_;
+    Rect monitor_;
+    Rect work_;
     int barWidth_;
     int barHeight_;
     TaskbarEdge edge_ = TaskbarEdge::Bottom;

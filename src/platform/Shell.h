@@ -13,6 +13,11 @@ struct TaskbarLayout {
     // taskbar: the Start window only marks where the drawn button is, and hiding it or pressing
     // it does nothing.
     bool startDrawn = false;
+    // The monitor the taskbar stands on, on the screen (another monitor than the primary one may
+    // lie at negative coordinates), and the part of it left to windows: without the taskbar
+    // unless it hides itself, and without other bars docked at its edges. Empty when unknown.
+    Rect monitor{};
+    Rect workArea{};
 };
 
 // The shell's taskbar, its Start button, and the shell's explorer.
@@ -21,8 +26,9 @@ class Shell {
     virtual ~Shell() = default;
     // The window of class "Shell_TrayWnd", or 0.
     virtual WindowId findTaskbar() = 0;
-    // The taskbar's Start window: its child of class "Start", else its first child window that
-    // does not belong to this program; or 0.
+    // The taskbar's Start window: its child of class "Start", else, on a taskbar that draws no
+    // Start button of its own, its first child window that does not belong to this program;
+    // or 0.
     virtual WindowId startWindow(WindowId taskbar) = 0;
     virtual bool isVisible(WindowId window) = 0;
     virtual void show(WindowId window, bool visible) = 0;
@@ -33,7 +39,10 @@ class Shell {
     // Where the taskbar and its Start window stand now (`start` may be 0); nothing once the
     // taskbar has gone.
     virtual std::optional<TaskbarLayout> taskbarLayout(WindowId taskbar, WindowId start) = 0;
-    // Ctrl+Esc as keyboard input, which opens the Start menu; false when it could not be sent.
+    // Ctrl+Esc as keyboard input, which opens the Start menu, with the modifier keys the user
+    // holds let go for it and pressed again after. False only when the Esc press was known not to
+    // reach the input stream; input that another process of higher integrity drops cannot be
+    // told from input that arrived.
     virtual bool sendStartMenuKeys() = 0;
     // Posts the taskbar the system command that opens the Start menu (SC_TASKLIST).
     virtual void postStartMenuCommand(WindowId taskbar) = 0;

@@ -71,6 +71,9 @@ start_roads >/dev/null
 bar_button right
 sleep 0.5
 check_eq "the bar's Start button opens Start with Ctrl+Esc, not with a press nothing answers" "2" "$(start_roads)"
+xdotool keydown shift && bar_button right && xdotool keyup shift # Shift held during the press
+sleep 0.5
+check_eq "with Shift held it still reaches the taskbar as Ctrl+Esc" "2" "$(start_roads)"
 panel=$(unfold)
 check_eq "the panel stands just above the taskbar" "4 $((ty - 180))" "$(echo "$panel" | cut -d' ' -f1-2)"
 sleep 0.5
@@ -90,6 +93,12 @@ check_eq "and to the left end when the taskbar is left-aligned" "$((sx + (sw - 5
     "$(bar_at "$((sx + (sw - 50) / 2)) $((ty + 12)) 50 24")"
 sleep 0.5
 import -window root "$shots/taskbar_drawn_left.png"
+
+kill -9 "$(standin_pid)"
+vx_probe gone Shell_TrayWnd 10000
+standin_start drawn nostart
+check_eq "without a Start window the bar stands at the taskbar's leading end" "3 $((ty + 12)) 50 24" \
+    "$(bar_at "3 $((ty + 12)) 50 24")"
 
 echo "taskbar layouts: a classic taskbar, 40 px, whose Start window hides"
 kill -9 "$(standin_pid)"

@@ -228,9 +228,9 @@ TEST(MainBarStart, SecondaryWindowsStandBesideTheToolPanel) {
     fakes::FakeMachine m;
     m.start();
     EXPECT_EQ(m.form(L"TForm3").bounds(), (Rect{4, 559, 28, 180}));
-    EXPECT_EQ(m.form(L"TForm2").bounds().left, 36);
-    EXPECT_EQ(m.form(L"TForm2").bounds().top, 559);
-    EXPECT_EQ(m.form(L"TForm4").bounds().left, 36);
+    // Each keeps its own size beside the panel.
+    EXPECT_EQ(m.form(L"TForm2").bounds(), (Rect{36, 559, 116, 88}));
+    EXPECT_EQ(m.form(L"TForm4").bounds(), (Rect{36, 559, 295, 153}));
     EXPECT_EQ(m.form(L"TForm5").bounds().left, 28 + 10 + m.form(L"TForm4").bounds().width);
     EXPECT_EQ(m.form(L"TForm8").bounds().left, 32);
     EXPECT_EQ(m.form(L"TForm8").bounds().top + m.form(L"TForm8").bounds().height, 768 - 29);

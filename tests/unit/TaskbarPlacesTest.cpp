@@ -57,6 +57,8 @@ const std::vector<Case> cases = {
     // the bar's height, the windows beside the panel on its side away from the edge.
     {"windows 10 left", hideable({0, 0, 62, 768}, {0, 0, 62, 40}), {6, 3, 50, 24}, {62, 3, 28, 180}, 94,
      94 + FavouritesW + 2, {62, 768 - 29 - PlayerH, PlayerW, PlayerH}},
+    {"windows 10 left hidden", hideable({-60, 0, 62, 768}, {0, 0, 62, 40}), {6, 3, 50, 24}, {62, 3, 28, 180}, 94,
+     94 + FavouritesW + 2, {62, 768 - 29 - PlayerH, PlayerW, PlayerH}},
     {"windows 10 right", hideable({962, 0, 62, 768}, {0, 0, 62, 40}), {6, 3, 50, 24}, {934, 3, 28, 180},
      934 - 4 - DialogW, 934 - 4 - FavouritesW - 2 - DialogW, {32, 768 - 29 - PlayerH, PlayerW, PlayerH}},
     // A vertical taskbar narrower than the bar: at its left edge.
@@ -69,6 +71,17 @@ const std::vector<Case> cases = {
      36 + FavouritesW + 2, {32, 720 - PlayerH, PlayerW, PlayerH}},
     {"windows 11 without a Start window", drawn({0, 720, 1024, 48}, {}), {3, 12, 50, 24}, {4, 540, 28, 180}, 36,
      36 + FavouritesW + 2, {32, 720 - PlayerH, PlayerW, PlayerH}},
+    // On another monitor than the primary one: placed against that monitor and its work area.
+    {"monitor above", platform::TaskbarLayout{{-128, -40, 1280, 40}, {0, 0, 48, 40}, false, {-128, -1024, 1280, 1024},
+                                              {-128, -1024, 1280, 984}},
+     {3, 8, 50, 24}, {-124, -220, 28, 180}, -92, -92 + FavouritesW + 2, {-96, -40 - PlayerH, PlayerW, PlayerH}},
+    {"monitor to the left, taskbar at its right edge",
+     platform::TaskbarLayout{{-62, 0, 62, 1024}, {0, 0, 62, 40}, false, {-1280, 0, 1280, 1024}, {-1280, 0, 1218, 1024}},
+     {6, 3, 50, 24}, {-90, 3, 28, 180}, -90 - 4 - DialogW, -90 - 4 - FavouritesW - 2 - DialogW,
+     {-1280 + 32, 1024 - 29 - PlayerH, PlayerW, PlayerH}},
+    {"monitor to the right, 2560 x 1440 at 150 % in 96-dpi units",
+     platform::TaskbarLayout{{1024, 912, 1707, 48}, {830, 0, 48, 48}, true, {1024, 0, 1707, 960}, {1024, 0, 1707, 912}},
+     {829, 12, 50, 24}, {1028, 732, 28, 180}, 1060, 1060 + FavouritesW + 2, {1056, 912 - PlayerH, PlayerW, PlayerH}},
     // No taskbar: the bar stands alone at (3, 0) of the screen.
     {"no taskbar", std::nullopt, {3, 0, 50, 24}, {4, 559, 28, 180}, 36, 36 + FavouritesW + 2,
      {32, 768 - 29 - PlayerH, PlayerW, PlayerH}},
@@ -79,7 +92,7 @@ const std::vector<Case> cases = {
 TEST(TaskbarPlaces, EveryWindowStandsNextToTheTaskbarAndClearOfIt) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const TaskbarPlaces places(c.taskbar, ScreenW, ScreenH, BarW, BarH);
+        const TaskbarPlaces places(c.taskbar, {0, 0, ScreenW, ScreenH}, BarW, BarH);
         EXPECT_EQ(places.bar(), c.bar);
         const Rect panel = places.panel(PanelW, PanelH);
         EXPECT_EQ(panel, c.panel);
@@ -98,13 +111,15 @@ TEST(TaskbarPlaces, EveryWindowStandsNextToTheTaskbarAndClearOfIt) {
 }
 
 TEST(TaskbarPlaces, AWindowAlreadyClearOfTheTaskbarKeepsItsPlaceAndEverythingStaysOnTheScreen) {
-    const TaskbarPlaces left(hideable({0, 0, 62, 768}, {0, 0, 62, 40}), ScreenW, ScreenH, BarW, BarH);
+    const TaskbarPlaces left(hideable({0, 0, 62, 768}, {0, 0, 62, 40}), {0, 0, ScreenW, ScreenH}, BarW, BarH);
     EXPECT_EQ(left.clearOfTaskbar({300, 200, PlayerW, PlayerH}), (Rect{300, 200, PlayerW, PlayerH}));
     EXPECT_EQ(left.clearOfTaskbar({10, 200, PlayerW, PlayerH}), (Rect{62, 200, PlayerW, PlayerH}));
 
     // A panel at the bar's height that would reach below the screen stands on its bottom edge,
     // and a window beside a panel at the right edge does not leave the screen at the left.
-    const TaskbarPlaces low(hideable({962, 0, 62, 768}, {0, 700, 62, 40}), ScreenW, ScreenH, BarW, BarH);
+    const TaskbarPlaces low(hideable({962, 0, 62, 768}, {0, 700, 62, 40}), {0, 0, ScreenW, ScreenH}, BarW, BarH);
     EXPECT_EQ(low.panel(PanelW, PanelH), (Rect{934, 768 - 180, 28, 180}));
+    EXPECT_EQ(low.clearOfTaskbar({900, 200, PlayerW, PlayerH}), (Rect{962 - PlayerW, 200, PlayerW, PlayerH}))
+        << "a window on a taskbar at the right edge goes just left of it";
     EXPECT_EQ(low.besidePanel({20, 10, PanelW, PanelH}, DialogW, DialogH).left, 0);
 }

@@ -2,6 +2,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <vector>
+
 namespace vx::win32 {
 
 namespace {
@@ -16,6 +18,10 @@ WindowId Win32Shell::startWindow(WindowId taskbar) {
     // Start button the first child. The bar docked as a child comes first then: it is passed over.
     if (HWND start = FindWindowExW(hwnd(taskbar), nullptr, L"Start", nullptr))
         return id(start);
+    // A taskbar that draws its Start button itself has no window for it but that one: its
+    // other children are its search, its apps, its clock, never the Start button.
+    if (FindWindowExW(hwnd(taskbar), nullptr, ContentBridgeClass, nullptr))
+        return 0;
     const DWORD self = GetCurrentProcessId();
     for (HWND child = GetWindow(hwnd(taskbar), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         DWORD owner = 0;
@@ -53,20 +59,56 @@ std::optional<platform::TaskbarLayout> Win32Shell::taskbarLayout(WindowId taskba
         layout.start = dpi_.units(button);
     }
     layout.startDrawn = FindWindowExW(bar, nullptr, ContentBridgeClass, nullptr) != nullptr;
+    // The monitor it stands on: the one it shares the most with.
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (GetMonitorInfoW(MonitorFromWindow(bar, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        layout.monitor = dpi_.units(monitor.rcMonitor);
+        layout.workArea = dpi_.units(monitor.rcWork);
+    }
     return layout;
 }
 
 bool Win32Shell::sendStartMenuKeys() {
-    INPUT keys[4]{};
-    const WORD order[4] = {VK_CONTROL, VK_ESCAPE, VK_ESCAPE, VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = order[i];
-        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
-    }
-    // Refused on a desktop that takes no input from this program (a secure desktop, a window of
-    // higher integrity in front).
-    return SendInput(4, keys, sizeof(INPUT)) == 4;
+    // Keys the user holds would join in (Shift turns Ctrl+Esc into the task manager's keys):
+    // those that are down are let go after Ctrl goes down, so that letting go of Alt or the
+    // Windows key alone opens no menu, and pressed again at the end, all in one batch that no
+    // other input comes between.
+    struct Modifier {
+        WORD key;
+        bool extended;
+    };
+    static constexpr Modifier modifiers[] = {{VK_LSHIFT, false}, {VK_RSHIFT, false},
+                                             {VK_LMENU, false},  {VK_RMENU, true},
+                                             {VK_LWIN, true},    {VK_RWIN, true}};
+    std::vector<INPUT> keys;
+    auto add = [&keys](WORD key, bool up, bool extended = false) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = (up ? KEYEVENTF_KEYUP : 0) | (extended ? KEYEVENTF_EXTENDEDKEY : 0);
+        keys.push_back(input);
+    };
+    auto isDown = [](WORD key) { return (GetAsyncKeyState(key) & 0x8000) != 0; };
+    std::vector<Modifier> held;
+    for (const Modifier& m : modifiers)
+        if (isDown(m.key))
+            held.push_back(m);
+    const bool controlHeld = isDown(VK_LCONTROL);
+    add(VK_LCONTROL, false);
+    for (const Modifier& m : held)
+        add(m.key, true, m.extended);
+    const UINT escape = static_cast<UINT>(keys.size());
+    add(VK_ESCAPE, false);
+    add(VK_ESCAPE, true);
+    if (!controlHeld) // a Ctrl the user holds stays down
+        add(VK_LCONTROL, true);
+    for (const Modifier& m : held)
+        add(m.key, false, m.extended);
+    // The count tells how many events went into the input stream: short of the Esc press when
+    // another thread blocks input. Input that a window of higher integrity in front refuses is
+    // dropped without a word: the count is the same then and nothing can tell it.
+    return SendInput(static_cast<UINT>(keys.size()), keys.data(), sizeof(INPUT)) > escape;
 }
 
 void Win32Shell::postStartMenuCommand(WindowId taskbar) {

@@ -12,6 +12,7 @@
 //                                    apps, by one child laid over the whole taskbar, centred
 //                                    unless TaskbarAl is 0; the Start window under it only marks
 //                                    where the drawn button is, paints nothing and opens nothing
+//   standin_taskbar drawn nostart    the same without the Start window
 //
 // Commands, sent to the taskbar window (vxprobe send Shell_TrayWnd MESSAGE WPARAM LPARAM):
 //   WM_APP+1  EDGE THICKNESS   moves it to an edge (0 bottom, 1 top, 2 left, 3 right)
@@ -43,6 +44,7 @@ struct Taskbar {
     int plainTop = -1; // the plain taskbar's top, when given
     bool hidden = false;
     bool leftAligned = false;
+    bool noStart = false;
     int apps = 3;
     int roads = 0;
     bool startPressed = false;
@@ -272,7 +274,8 @@ void makePieces() {
                                L"MSTaskListWClass", L"TrayNotifyWnd", L"Windows.UI.Composition.DesktopWindowContentBridge"})
         registerClass(cls, pieceProcedure);
     // Made in the shell's order: the Start window is the taskbar's first child.
-    bar.start = piece(L"Start", L"Start", bar.window);
+    if (!bar.noStart)
+        bar.start = piece(L"Start", L"Start", bar.window);
     bar.trayButton = piece(L"TrayButton", L"", bar.window);
     bar.search = piece(L"TrayDummySearchControl", L"", bar.window);
     bar.rebar = piece(L"ReBarWindow32", L"", bar.window);
@@ -309,6 +312,7 @@ int wmain(int argc, wchar_t** argv) {
         bar.kind = Kind::Drawn;
         bar.thickness = 48;
         bar.leftAligned = readLeftAligned();
+        bar.noStart = argc > 2 && !wcscmp(argv[2], L"nostart");
     } else if (argc > 1) {
         bar.plainTop = _wtoi(argv[1]);
     }

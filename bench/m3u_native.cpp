@@ -19,7 +19,10 @@ class Cp1251System : public vx::platform::System {
     std::wstring shortDate(const vx::platform::LocalTime&) override { return {}; }
     std::wstring longTime(const vx::platform::LocalTime&) override { return {}; }
     std::string toAnsi(const std::wstring&, bool*) override { return {}; }
-    std::wstring fromAnsi(const std::string& bytes) override {
+    std::wstring fromAnsi(const std::string& bytes) override { return fromCodePage(1251, bytes); }
+    unsigned ansiCodePage() override { return 1251; }
+    unsigned legacyAnsiCodePage() override { return 1251; }
+    std::wstring fromCodePage(unsigned, const std::string& bytes) override {
         std::wstring out(bytes.size(), L'\0');
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             const unsigned char c = static_cast<unsigned char>(bytes[i]);
@@ -27,7 +30,7 @@ class Cp1251System : public vx::platform::System {
         }
         return out;
     }
-    bool ansiIsMultiByte() override { return false; }
+    bool isMultiByte(unsigned) override { return false; }
     int screenWidth() override { return 0; }
     int screenHeight() override { return 0; }
 };

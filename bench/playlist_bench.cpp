@@ -95,7 +95,7 @@ int wmain(int argc, wchar_t** argv) {
         for (int i = 0; i < paths.count(); ++i)
             back.push_back(paths.item(i));
         double h = nowMs();
-        auto out = vx::m3u::encode(back, system);
+        auto out = vx::m3u::encode(back, source, system);
         double k = nowMs();
         std::fprintf(stderr, "read %.1f decode %.1f parse %.1f clear %.1f addPaths %.1f addTitles %.1f getItems %.1f encode %.1f\n",
                      b - a, c - b, d - c, e - d, f - e, g - f, h - g, k - h);

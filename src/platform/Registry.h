@@ -36,7 +36,9 @@ class RegistryKey {
 class Registry {
   public:
     virtual ~Registry() = default;
-    // Opens an existing key with full access; nullptr when it cannot be opened.
+    // Opens an existing key with full access, or only to read where the user may not change it
+    // (the machine's keys, without administrator rights: setting and removing values then
+    // fail); nullptr when it cannot be opened.
     virtual std::unique_ptr<RegistryKey> open(RegRoot root, const std::wstring& path) = 0;
     // Creates the key (or opens it when it exists); false on failure. The key is not kept open.
     virtual bool create(RegRoot root, const std::wstring& path) = 0;

@@ -37,6 +37,15 @@ bool isUtf8(std::string_view& raw, const std::wstring& playlistName) {
     return paths::endsWithNoCase(playlistName, L".m3u8") || utf8::isMultiByteText(raw);
 }
 
+// The code page of a playlist that is not UTF-8: the ANSI code page; where that is UTF-8 (65001),
+// the system's legacy one, in which a list written before the switch stands (decoded as UTF-8
+// its letters would become U+FFFD, and the next save would write those over the good list).
+unsigned listCodePage(platform::System& system) {
+    const unsigned ansi = system.ansiCodePage();
+    const unsigned legacy = ansi == 65001 ? system.legacyAnsiCodePage() : 0;
+    return legacy ? legacy : ansi;
+}
+
 // Whether ANSI bytes would read back as other text: the reader takes them for UTF-8 when they
 // begin with the byte-order mark (which it drops) or are well-formed UTF-8 beyond ASCII.
 bool misreadAsUtf8(std::string_view ansi, std::wstring_view text) {
@@ -93,7 +102,7 @@ std::wstring decode(const std::vector<std::uint8_t>& bytes, const std::wstring& 
     std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     if (isUtf8(raw, playlistName))
         return utf8::decode(raw);
-    return system.fromAnsi(std::string(raw));
+    return system.fromCodePage(listCodePage(system), std::string(raw));
 }
 
 std::wstring resolve(std::wstring_view line, const std::wstring& playlistName) {
@@ -208,8 +217,8 @@ Entries parseLines(std::basic_string_view<Char> text, const std::wstring& playli
             continue;
         }
         if (!titlePending) {
-            const Char separators[] = {'\\', ':'};
-            const auto cut = line.find_last_of(View(separators, 2));
+            const Char separators[] = {'\\', '/', ':'};
+            const auto cut = line.find_last_of(View(separators, 3));
             addTitle(cut == View::npos ? line : line.substr(cut + 1));
         }
         const bool asWritten = line.size() >= 2 && isSlash(line[0]) && isSlash(line[1]);
@@ -245,15 +254,16 @@ Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlis
     // A code page of more than one byte a character (UTF-8, or a Chinese, Japanese or Korean
     // one) is decoded as a whole first: its second bytes can look like "\\", and as each lone
     // byte decodes to some character (U+FFFD, "?", "・"), the 256 bytes alone cannot tell it.
-    if (system.ansiIsMultiByte())
-        return parse(system.fromAnsi(std::string(raw)), playlistName);
+    const unsigned codePage = listCodePage(system);
+    if (system.isMultiByte(codePage))
+        return parse(system.fromCodePage(codePage, std::string(raw)), playlistName);
     // A single-byte code page decodes through a table of its 256 characters.
     wchar_t table[256];
     bool asciiKept = true;
     for (int b = 0; b < 256; ++b) {
-        const std::wstring one = system.fromAnsi(std::string(1, char(b)));
+        const std::wstring one = system.fromCodePage(codePage, std::string(1, char(b)));
         if (one.size() != 1)
-            return parse(system.fromAnsi(std::string(raw)), playlistName);
+            return parse(system.fromCodePage(codePage, std::string(raw)), playlistName);
         table[b] = one[0];
         asciiKept = asciiKept && (b >= 0x80 || one[0] == wchar_t(b));
     }
@@ -266,7 +276,8 @@ Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlis
     });
 }
 
-std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths, platform::System& system) {
+std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths,
+                                 const std::wstring& playlistName, platform::System& system) {
     std::wstring text;
     std::size_t size = 0;
     for (const auto& p : paths)
@@ -276,15 +287,18 @@ std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths, platfor
         text += p;
         text += L"\r\n";
     }
-    // A path without its exact ANSI form would name another file: the list goes out as UTF-8.
-    // So does an ANSI text that the reader would take for UTF-8 of other letters, however
-    // seldom a code page's text is that.
+    // A ".m3u8" list is UTF-8 by its name, without a mark. Otherwise a path without its exact
+    // ANSI form would name another file: the list goes out as UTF-8 with the mark. So does an
+    // ANSI text that the reader would take for UTF-8 of other letters, however seldom a code
+    // page's text is that.
     std::string bytes;
-    auto ansi = exactAnsi(system, text);
-    if (ansi && !misreadAsUtf8(*ansi, text))
+    if (paths::endsWithNoCase(playlistName, L".m3u8")) {
+        bytes = utf8::encode(text);
+    } else if (auto ansi = exactAnsi(system, text); ansi && !misreadAsUtf8(*ansi, text)) {
         bytes = std::move(*ansi);
-    else
+    } else {
         bytes = std::string(utf8::Bom) + utf8::encode(text);
+    }
     return {bytes.begin(), bytes.end()};
 }
 

@@ -55,12 +55,14 @@ class Entries {
 
 // The text of a playlist file: UTF-8 when it starts with the byte-order mark (which is dropped),
 // when its name ends in ".m3u8" or when its bytes are well-formed UTF-8 with a character beyond
-// ASCII; otherwise the system's ANSI code page.
+// ASCII; otherwise the system's ANSI code page, or its legacy one where the ANSI code page is
+// UTF-8 (the list was written before the system was switched to it).
 std::wstring decode(const std::vector<std::uint8_t>& bytes, const std::wstring& playlistName,
                     platform::System& system);
 
 // The entries of a playlist's text. `playlistName` is the file it was read from: a line that
-// begins with a single "\" or "/" gets its drive, a relative line its folder.
+// begins with a single "\" or "/" gets its drive, a relative line its folder. A path line
+// without a title shows its file name, after its last "\", "/" or ":".
 Entries parse(std::wstring_view text, const std::wstring& playlistName);
 
 // Where a path line of the playlist `playlistName` points.
@@ -69,10 +71,11 @@ std::wstring resolve(std::wstring_view line, const std::wstring& playlistName);
 // The entries of a playlist file's bytes, decoded as `decode` does.
 Entries read(const std::vector<std::uint8_t>& bytes, const std::wstring& playlistName, platform::System& system);
 
-// The bytes of a saved playlist: each path and CR LF, in the ANSI code page; as UTF-8 with a
-// byte-order mark when some path cannot be written in ANSI, or when the ANSI bytes would read
-// back as UTF-8 text of other letters.
-std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths, platform::System& system);
+// The bytes of the playlist `playlistName`: each path and CR LF, in the ANSI code page; as UTF-8
+// with a byte-order mark when some path cannot be written in ANSI, or when the ANSI bytes would
+// read back as UTF-8 text of other letters; as UTF-8 without a mark under a ".m3u8" name.
+std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths,
+                                 const std::wstring& playlistName, platform::System& system);
 
 // True when a name's extension (from its last "." after its last "\" or ":") names a playlist:
 // ".m3u" or ".m3u8", exactly in this case.

@@ -49,7 +49,7 @@ void Playlist::ReadM3U(const std::wstring& fileName, bool append) {
 
 void Playlist::save(const std::wstring& fileName) {
     try {
-        files_.writeAll(fileName, m3u::encode(stored_, system_));
+        files_.writeAll(fileName, m3u::encode(stored_, fileName, system_));
     } catch (const FileCreateError&) {
         throw CannotCreateFile(fileName);
     }

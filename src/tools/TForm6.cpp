@@ -60,7 +60,9 @@ TForm6::TForm6(Application& app) : app_(app) {
 }
 
 void TForm6::FormShow() {
-    CheckBox1->setChecked(app_.Settings.readBool(setting::AutoRun));
+    // Whether the program really starts with Windows: the startup apps list of Windows' settings
+    // may have turned it off, or an older version's value in the machine's list still start it.
+    CheckBox1->setChecked(autorun::isOn(app_.platform.registry));
     // An empty value names no drive: the picker keeps what it shows.
     const std::wstring drive = app_.Settings.readString(setting::CdRom);
     if (!drive.empty())

@@ -15,7 +15,7 @@ class TForm6 {
     void FormShow();
     void BitBtn1Click();
     void BitBtn2Click();
-    // Writes (true) or deletes (false) the program's value in the machine-wide Run key.
+    // Writes (true) or deletes (false) the program's value in the user's Run key.
     void SetAutoRun(bool Enable);
     ui::Form& window() { return *window_; }
 

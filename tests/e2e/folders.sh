@@ -27,14 +27,16 @@ wine reg add 'HKCU\Software\Vextral' /v AutoRun /t REG_DWORD /d 0 /f >/dev/null 
 wine reg add 'HKCU\Software\Vextral' /v CDROM /t REG_SZ /d D /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Vextral' /v Drive /t REG_SZ /d 'c:\' /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Vextral' /v LastPath /t REG_SZ /d 'C:\' /f >/dev/null 2>&1
-wine reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v 'My App' /f >/dev/null 2>&1
+for root in HKCU HKLM; do
+    wine reg delete "$root\Software\Microsoft\Windows\CurrentVersion\Run" /v 'My App' /f >/dev/null 2>&1
+done
 
 # A point inside a control: "x y" of its centre, or of row N (N >= 0) of height H.
 centre() { read -r x y w h <<<"$(vx_probe crect "$1" "$2" | clean)"; echo "$((x + w / 2)) $((y + h / 2))"; }
 row() { read -r x y w h <<<"$(vx_probe crect "$1" "$2" | clean)"; echo "$((x + 40)) $((y + 2 + $4 * $3 + $4 / 2))"; }
 press() { read -r px py <<<"$(centre "$1" "$2")"; click_at "$px" "$py"; }
-run_value() {
-    wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Run' /v 'My App' 2>/dev/null | clean |
+run_value() { # run_value HKCU|HKLM
+    wine reg query "$1\Software\Microsoft\Windows\CurrentVersion\Run" /v 'My App' 2>/dev/null | clean |
         awk '$1 == "My" && $2 == "App" { $1 = $2 = ""; sub(/^ +/, ""); print }'
 }
 
@@ -136,7 +138,8 @@ import -window root "$shots/settings.png"
 xdotool key Return # the default button, "Применить"
 sleep 1
 check_eq "Применить stores AutoRun = 1" "REG_DWORD 0x1" "$(reg_value AutoRun)"
-check_eq "the Run key holds the program's path" 'REG_SZ C:\Vextral\vextral.exe' "$(run_value)"
+check_eq "the user's Run key holds the program's path" 'REG_SZ C:\Vextral\vextral.exe' "$(run_value HKCU)"
+check_eq "and the machine's holds nothing" "" "$(run_value HKLM)"
 check_eq "the stored CD-ROM letter without a drive is written back" "REG_SZ D" "$(reg_value CDROM)"
 check "the window stays open" test -n "$(vx_probe wait TForm6 1000 | clean)"
 press TForm6 6001 # cleared again, then Escape: nothing is stored
@@ -152,6 +155,6 @@ press TForm6 6001
 press TForm6 6003 # "Применить"
 sleep 1
 check_eq "clearing and applying stores 0" "REG_DWORD 0x0" "$(reg_value AutoRun)"
-check_eq "and removes the Run value" "" "$(run_value)"
+check_eq "and removes the Run value" "" "$(run_value HKCU)"
 
 summary

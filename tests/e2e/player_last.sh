@@ -8,24 +8,25 @@ source "$here/../../scripts/wine-session.sh"
 source "$here/lib.sh"
 vx_e2e_start
 
-# An extended playlist in Windows-1251 with a title, a drive-rooted and a relative line.
-printf '#EXTM3U\r\n#EXTINF:215,Артист - Песня\r\nD:\\Музыка\\song.mp3\r\n\\Media\\clip.avi\r\n\r\nsub\\tune.wav\r\n' |
+# An extended playlist in Windows-1251 with a title, a drive-rooted, a relative line and one
+# written with "/".
+printf '#EXTM3U\r\n#EXTINF:215,Артист - Песня\r\nD:\\Музыка\\song.mp3\r\n\\Media\\clip.avi\r\n\r\nsub\\tune.wav\r\n/media/music/01 Песня.mp3\r\n' |
     iconv -f UTF-8 -t CP1251 >"$app/Last.m3u"
 
 echo "player: first run reads the Last.m3u it found"
 vx_desktop 'C:\Vextral\vextral.exe'
 show_player
-check_eq "display list: title, then file names" $'Артист - Песня\nclip.avi\ntune.wav\nselected -1' \
+check_eq "display list: title, then file names (also after a /)" $'Артист - Песня\nclip.avi\ntune.wav\n01 Песня.mp3\nselected -1' \
     "$(vx_probe items TForm8 8003 | clean)"
 check_eq "path list: as written, drive added, relative resolved" \
-    $'D:\\Музыка\\song.mp3\nC:\\Media\\clip.avi\nC:\\Vextral\\sub\\tune.wav\nselected -1' \
+    $'D:\\Музыка\\song.mp3\nC:\\Media\\clip.avi\nC:\\Vextral\\sub\\tune.wav\nC:/media/music/01 Песня.mp3\nselected -1' \
     "$(vx_probe items TForm8 8004 | clean)"
 check_eq "loading started nothing" "0:00" "$(vx_probe control TForm8 8002 | clean)"
 import -window root "$shots/player_last.png"
 close_program
 check "program ended" test $? -eq 0
 
-expected=$(printf 'D:\\Музыка\\song.mp3\r\nC:\\Media\\clip.avi\r\nC:\\Vextral\\sub\\tune.wav\r\n' | iconv -f UTF-8 -t CP1251 | od -An -tx1)
+expected=$(printf 'D:\\Музыка\\song.mp3\r\nC:\\Media\\clip.avi\r\nC:\\Vextral\\sub\\tune.wav\r\nC:/media/music/01 Песня.mp3\r\n' | iconv -f UTF-8 -t CP1251 | od -An -tx1)
 check_eq "exit wrote the paths only, CR LF, in Windows-1251" "$expected" "$(od -An -tx1 "$app/Last.m3u")"
 check "no temporary file left" test -z "$(ls "$app" | grep -v -e '^vextral.exe$' -e '^Last.m3u$' -e '^WinStart.txt$')"
 
@@ -35,7 +36,7 @@ vx_probe wait TForm1 20000 >/dev/null
 sleep 1
 check_eq "nothing read before the first showing" $'selected -1' "$(vx_probe items TForm8 8003 | clean)"
 show_player
-check_eq "titles came back as file names" $'song.mp3\nclip.avi\ntune.wav\nselected -1' \
+check_eq "titles came back as file names" $'song.mp3\nclip.avi\ntune.wav\n01 Песня.mp3\nselected -1' \
     "$(vx_probe items TForm8 8003 | clean)"
 close_program
 

@@ -56,14 +56,15 @@ class FakeSystem : public platform::System {
         return out;
     }
     std::wstring fromAnsi(const std::string& bytes) override {
-        if (codePage == 65001)
-            return utf8::decode(bytes);
-        std::wstring out;
-        for (unsigned char c : bytes)
-            out.push_back(c >= 0xC0 ? wchar_t(0x0410 + (c - 0xC0)) : wchar_t(c));
-        return out;
+        return fromCodePage(codePage, bytes);
     }
-    bool ansiIsMultiByte() override { return codePage == 65001; }
+    unsigned legacyCodePage = 1251; // the system language's code page before a switch to 65001
+    unsigned ansiCodePage() override { return codePage; }
+    unsigned legacyAnsiCodePage() override { return legacyCodePage; }
+    std::wstring fromCodePage(unsigned page, const std::string& bytes) override {
+        return page == 65001 ? utf8::decode(bytes) : cp1251::decode(bytes);
+    }
+    bool isMultiByte(unsigned page) override { return page == 65001; }
     int screenWidth() override { return width; }
     int screenHeight() override { return height; }
 };

@@ -71,11 +71,13 @@ TEST_F(Favourites, CyrillicEntriesGoThroughTheAnsiCodePage) {
               (std::vector<std::string>{"C:\\\xCF\xE0\xEF\xEA\xE0", "D:\\\xCC\xF3\xE7\xFB\xEA\xE0"}));
 }
 
-TEST_F(Favourites, AnEntryWithoutAnExactAnsiFormKeepsItsPlaceOnSave) {
-    write({"C:\\Old\x98", "D:\\"}); // 0x98: a byte the code page leaves undefined
+TEST_F(Favourites, AnEntryOfUndecodableBytesKeepsItsPlaceOnSave) {
+    m.system.codePage = 65001; // 0x98 alone is no UTF-8: it reads as U+FFFD
+    write({"C:\\Old\x98", "D:\\"});
     show();
     close();
-    EXPECT_EQ(dirsfile::decode(m.files.files[DirsPath]), (std::vector<std::string>{"C:\\Old?", "D:\\"}));
+    EXPECT_EQ(dirsfile::decode(m.files.files[DirsPath]),
+              (std::vector<std::string>{"C:\\Old\xEF\xBF\xBD", "D:\\"}));
 }
 
 TEST_F(Favourites, AddedFoldersAndRemovalsReachTheFileAtTheNextClose) {

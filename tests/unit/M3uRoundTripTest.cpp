@@ -25,24 +25,36 @@ TEST(M3uRoundTrip, PathLineBeginningWithHashSurvivesSaveAndReload) {
     EXPECT_STREQ(entries.titleTexts()[1], L"b.mp3");
     EXPECT_STREQ(entries.pathTexts()[1], L"D:\\b.mp3");
     EXPECT_STREQ(entries.pathTexts()[2], L"F:\\c.mp3");
-    auto again = m3u::read(m3u::encode(entries.paths(), system), name, system);
+    auto again = m3u::read(m3u::encode(entries.paths(), name, system), name, system);
     EXPECT_EQ(again.paths(), entries.paths());
 }
 
 // A Cyrillic and an accented path come back exactly under code page 1251 (the first in ANSI, the
-// second as UTF-8 with a mark) and 65001 (both in ANSI, that is UTF-8 without a mark).
+// second as UTF-8 with a mark) and 65001 (both in ANSI, that is UTF-8 without a mark), and as
+// UTF-8 under a ".m3u8" name. "Её" in 1251 is well-formed UTF-8 ("Ÿ"): it must not go out as ANSI.
 TEST(M3uRoundTrip, PathsComeBackExactUnderCodePages1251And65001) {
     fakes::FakeSystem system;
     const std::wstring name = L"E:\\Lists\\x.m3u";
     for (unsigned codePage : {1251u, 65001u}) {
         system.codePage = codePage;
-        for (const std::wstring path : {L"C:\\Музыка\\песня.mp3", L"D:\\Café\\été.mp3"})
-            EXPECT_EQ(m3u::read(m3u::encode({path}, system), name, system).paths(),
-                      std::vector{path})
-                << codePage;
+        for (const std::wstring& list : {name, std::wstring(L"E:\\Lists\\x.m3u8")})
+            for (const std::wstring path :
+                 {L"C:\\Музыка\\песня.mp3", L"D:\\Café\\été.mp3", L"C:\\Её.mp3"})
+                EXPECT_EQ(m3u::read(m3u::encode({path}, list, system), list, system).paths(),
+                          std::vector{path})
+                    << codePage << (list == name ? "" : " m3u8");
     }
-    // Under 65001 every lone byte decodes to one character (U+FFFD), as in a single-byte code
-    // page; a file that is not well-formed UTF-8 is still decoded whole, so its letters survive.
+    // A list saved in 1251 reads back after the switch to 65001: it is not UTF-8, so it is in the
+    // system's legacy code page.
+    system.codePage = 1251;
+    const auto saved = m3u::encode({L"C:\\Музыка\\Ёж.mp3"}, name, system);
+    system.codePage = 65001;
+    EXPECT_EQ(m3u::read(saved, name, system).paths(),
+              std::vector<std::wstring>{L"C:\\Музыка\\Ёж.mp3"});
+    // Without a legacy code page, every lone byte decodes to one character (U+FFFD), as in a
+    // single-byte code page; a file that is not well-formed UTF-8 is still decoded whole, so its
+    // letters survive.
+    system.legacyCodePage = 0;
     auto entries = m3u::read(bytes("C:\\\xD0\x9C\xD1\x83.mp3\r\nC:\\\xFF.mp3\r\n"), name, system);
     EXPECT_EQ(entries.paths(), (std::vector<std::wstring>{L"C:\\Му.mp3", L"C:\\\xFFFD.mp3"}));
 }

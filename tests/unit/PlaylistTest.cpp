@@ -55,13 +55,15 @@ TEST_F(PlaylistFiles, PathsAreCompletedFromThePlaylistsOwnName) {
     read("\\Music\\a.mp3\nMusic\\b.mp3\n\\\\server\\share\\c.mp3\nhttp://radio/d.mp3\nF:e.mp3\n");
     EXPECT_EQ(stored().items, (Items{L"E:\\Music\\a.mp3", L"E:\\Lists\\Music\\b.mp3", L"\\\\server\\share\\c.mp3",
                                      L"http://radio/d.mp3", L"F:e.mp3"}));
-    EXPECT_EQ(shown().items, (Items{L"a.mp3", L"b.mp3", L"c.mp3", L"//radio/d.mp3", L"e.mp3"}));
+    EXPECT_EQ(shown().items, (Items{L"a.mp3", L"b.mp3", L"c.mp3", L"d.mp3", L"e.mp3"}));
     read("\\Music\\a.mp3\r\n", L"\\\\nas\\tunes\\lists\\x.m3u");
     EXPECT_EQ(stored().items, (Items{L"\\\\nas\\tunes\\Music\\a.mp3"}));
     // Written with "/", as players on other systems write paths: rooted and network alike.
     read("/Music/a.mp3\n//server/share/c.mp3\nMusic/b.mp3\n/x:y.mp3\n");
     EXPECT_EQ(stored().items, (Items{L"E:/Music/a.mp3", L"//server/share/c.mp3",
                                      L"E:\\Lists\\Music/b.mp3", L"E:/x:y.mp3"}));
+    EXPECT_EQ(shown().items, (Items{L"a.mp3", L"c.mp3", L"b.mp3", L"y.mp3"}))
+        << "the file names, after the last /";
 }
 
 TEST_F(PlaylistFiles, EmptyLinesTrailingTitlesAndLongLinesKeepTheListsInStep) {
@@ -88,7 +90,7 @@ TEST_F(PlaylistFiles, EncodingFollowsTheByteOrderMarkTheNameOrWellFormedUtf8) {
     EXPECT_EQ(shown().items, (Items{L"な, Б"}));
     EXPECT_EQ(stored().items, (Items{L"C:\\Б.mp3"}));
     read("#EXTINF:1,\xE3\x81\xAA\nC:\\\xC1.mp3\n");
-    EXPECT_EQ(shown().items, (Items{L"г\x81\xAA"}));
+    EXPECT_EQ(shown().items, (Items{L"гЃЄ"}));
     EXPECT_EQ(stored().items, (Items{L"C:\\Б.mp3"}));
 }
 
@@ -120,6 +122,9 @@ TEST_F(PlaylistFiles, SavedFileHoldsThePathsWithCrLfInAnsiOrElseUtf8) {
               "\xEF\xBB\xBF" "C:\\\xD0\x91.mp3\r\nD:\\b.wav\r\nC:\\\xE6\x97\xA5\xE6\x9C\xAC\\x.mp3\r\n");
     list().ReadM3U(L"C:\\out.m3u", false);
     EXPECT_EQ(stored().item(2), L"C:\\日本\\x.mp3");
+    list().save(L"C:\\out.m3u8"); // UTF-8 by its name, without a mark
+    EXPECT_EQ(m.files.text(L"C:\\out.m3u8"),
+              "C:\\\xD0\x91.mp3\r\nD:\\b.wav\r\nC:\\\xE6\x97\xA5\xE6\x9C\xAC\\x.mp3\r\n");
 
     // The code page writes "é" as "e" and calls that exact: the list would name another file,
     // so it goes out as UTF-8.
@@ -146,4 +151,6 @@ TEST(Utf8, RoundTripsAndReplacesMalformedBytes) {
     EXPECT_EQ(utf8::encode(text), "a\xC3\xA9\xD0\x91\xE6\x97\xA5\xF0\x9F\x8E\xB5");
     EXPECT_EQ(utf8::decode(utf8::encode(text)), text);
     EXPECT_EQ(utf8::decode("a\xC0\xAF" "b\xE6\x97"), L"a\uFFFD\uFFFDb\uFFFD\uFFFD");
+    // A text cut inside a character ends there, though the bytes beyond it would complete it.
+    EXPECT_EQ(utf8::decode(std::string_view("a\xD0\x91", 2)), L"a\uFFFD");
 }

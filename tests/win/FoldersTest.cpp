@@ -60,7 +60,7 @@ TEST(Win32AutoRun, TheRunValueIsWrittenQuotedWithItsZeroAndDeleted) {
     autorun::apply(registry, program, true);
 
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, autorun::RunKey, 0, KEY_READ, &key), ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, autorun::RunKey, 0, KEY_READ, &key), ERROR_SUCCESS);
     DWORD type = 0, size = 0;
     wchar_t data[MAX_PATH] = {};
     size = sizeof(data);

@@ -53,10 +53,12 @@ class Win32RegistryKey : public platform::RegistryKey {
 } // namespace
 
 std::unique_ptr<platform::RegistryKey> Win32Registry::open(platform::RegRoot root, const std::wstring& path) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(rootKey(root), path.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
-        return nullptr;
-    return std::make_unique<Win32RegistryKey>(key);
+    for (const REGSAM access : {KEY_ALL_ACCESS, KEY_READ}) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExW(rootKey(root), path.c_str(), 0, access, &key) == ERROR_SUCCESS)
+            return std::make_unique<Win32RegistryKey>(key);
+    }
+    return nullptr;
 }
 
 bool Win32Registry::create(platform::RegRoot root, const std::wstring& path) {

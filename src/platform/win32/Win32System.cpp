@@ -86,17 +86,42 @@ std::string Win32System::toAnsi(const std::wstring& text, bool* exact) {
 }
 
 std::wstring Win32System::fromAnsi(const std::string& bytes) {
+    return fromCodePage(CP_ACP, bytes);
+}
+
+unsigned Win32System::ansiCodePage() {
+    return GetACP();
+}
+
+unsigned Win32System::legacyAnsiCodePage() {
+    // LOCALE_IUSEUTF8LEGACYACP (newer than MinGW's headers) is documented as the legacy code page
+    // of a system set to UTF-8; systems before it, and Wine, answer only for the locale's default
+    // ANSI code page, which there is the legacy one. The system locale's, as GetACP follows it
+    // (by its LCID: Wine 8's GetLocaleInfoEx refuses the system locale's name).
+    constexpr LCTYPE useUtf8LegacyAcp = 0x666;
+    for (const LCTYPE item : {useUtf8LegacyAcp, LCTYPE(LOCALE_IDEFAULTANSICODEPAGE)}) {
+        DWORD codePage = 0;
+        if (GetLocaleInfoW(LOCALE_SYSTEM_DEFAULT, item | LOCALE_RETURN_NUMBER,
+                           reinterpret_cast<LPWSTR>(&codePage),
+                           sizeof(codePage) / sizeof(wchar_t)) &&
+            codePage != CP_ACP && codePage != CP_UTF8)
+            return codePage;
+    }
+    return 0;
+}
+
+std::wstring Win32System::fromCodePage(unsigned codePage, const std::string& bytes) {
     if (bytes.empty())
         return {};
-    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    int n = MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), nullptr, 0);
     std::wstring out(std::size_t(n), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), int(bytes.size()), out.data(), n);
+    MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), out.data(), n);
     return out;
 }
 
-bool Win32System::ansiIsMultiByte() {
+bool Win32System::isMultiByte(unsigned codePage) {
     CPINFO info{};
-    return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
+    return GetCPInfo(codePage, &info) && info.MaxCharSize > 1;
 }
 
 // In the 96-dpi units that every window position is given in (the same as pixels at 96 dpi).

@@ -13,7 +13,10 @@ class Win32System : public platform::System {
     std::wstring longTime(const platform::LocalTime& t) override;
     std::string toAnsi(const std::wstring& text, bool* exact) override;
     std::wstring fromAnsi(const std::string& bytes) override;
-    bool ansiIsMultiByte() override;
+    unsigned ansiCodePage() override;
+    unsigned legacyAnsiCodePage() override;
+    std::wstring fromCodePage(unsigned codePage, const std::string& bytes) override;
+    bool isMultiByte(unsigned codePage) override;
     int screenWidth() override;
     int screenHeight() override;
 };

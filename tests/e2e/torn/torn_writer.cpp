@@ -16,7 +16,8 @@ int wmain(int argc, wchar_t** argv) {
     vx::win32::Win32System system;
     for (int version = _wtoi(argv[2]);; ++version) {
         files.writeAll(folder + L"Dirs.vxl", vx::dirsfile::encode(vx::torn::folders(version)));
-        files.writeAll(folder + L"Last.m3u", vx::m3u::encode(vx::torn::playlist(version), system));
+        files.writeAll(folder + L"Last.m3u",
+                       vx::m3u::encode(vx::torn::playlist(version), L"Last.m3u", system));
         files.writeAll(folder + L"shot.bmp", vx::bmp::fileBytes(vx::torn::picture(version)));
     }
 }

@@ -3,12 +3,12 @@
 #include "platform/win32/Win32Disks.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Mci.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32SystemActions.h"
-#include "platform/win32/Win32WindowList.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32System.h"
+#include "platform/win32/Win32SystemActions.h"
+#include "platform/win32/Win32WindowList.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <windows.h>
 
@@ -18,12 +18,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vx::win32::Win32System system;
     vx::win32::Win32Shell shell;
     vx::win32::Win32Toolkit toolkit(vx::Application::Title);
+    toolkit.onScreenChanged = [&system] { system.screenChanged(); };
     vx::win32::Win32Mci mci;
     vx::win32::Win32SystemActions actions;
     vx::win32::Win32Screen screen;
     vx::win32::Win32WindowList windows;
     vx::win32::Win32Disks disks;
-    vx::Platform platform{registry, files, system, shell, toolkit, mci, actions, screen, windows, disks};
+    vx::Platform platform{registry, files,   system, shell,   toolkit,
+                          mci,      actions, screen, windows, disks};
 
     vx::Application app(platform);
     if (!vx::ui::guarded(toolkit, [&] { app.create(); }))

@@ -18,8 +18,11 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
     app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };
     app.platform.ui.onSessionEnding = [this] { SessionEnding(); };
+    // The taskbar or the screen may have changed: nothing here runs while nothing changes.
     app.platform.ui.onWatch = [this] {
+        layoutCurrent_ = false;
         keepBar();
+        followTaskbar();
         endShutdownWait();
     };
 }
@@ -59,7 +62,6 @@ void TForm1::makeWindow() {
     SpeedButton2->setPopupMenu(PopupMenu1);
 
     window_->onClose = [this] { FormClose(); };
-    window_->addTimer(ShellWatchMs, [this] { followTaskbar(); });
 }
 
 std::function<void()> TForm1::whenWindowsMade(void (TForm1::*handler)()) {
@@ -83,14 +85,16 @@ void TForm1::FormCreate() {
 }
 
 TaskbarPlaces TForm1::places() {
-    if (TaskbarWnd) {
+    // Read once after each change the watch hears of, not for every window placed.
+    if (TaskbarWnd && !layoutCurrent_) {
+        layoutCurrent_ = true;
         // A taskbar that has gone keeps its last layout until the shell announces a new one.
         if (auto now = app_.platform.shell.taskbarLayout(TaskbarWnd, StartButtonWnd))
             layout_ = *now;
     }
     auto& system = app_.platform.system;
-    return TaskbarPlaces(TaskbarWnd ? layout_ : std::nullopt, system.screenWidth(), system.screenHeight(), BarWidth,
-                         BarHeight);
+    return TaskbarPlaces(TaskbarWnd ? layout_ : std::nullopt, system.screenWidth(),
+                         system.screenHeight(), BarWidth, BarHeight);
 }
 
 void TForm1::dockInTaskbar() {
@@ -110,6 +114,8 @@ void TForm1::Pusk(bool show) {
     TaskbarWnd = shell.findTaskbar();
     StartButtonWnd = TaskbarWnd ? shell.startWindow(TaskbarWnd) : 0;
     layout_ = TaskbarWnd ? shell.taskbarLayout(TaskbarWnd, StartButtonWnd) : std::nullopt;
+    layoutCurrent_ = true;
+    app_.platform.ui.watchTaskbar(TaskbarWnd, StartButtonWnd);
     // A Start button that the taskbar draws itself does not hide: the bar covers it instead.
     if (StartButtonWnd && !startDrawn())
         shell.show(StartButtonWnd, show);
@@ -149,7 +155,8 @@ void TForm1::keepStartButtonHidden() {
         return; // the exit or shutdown sequence has shown the Start button on purpose
     auto& shell = app_.platform.shell;
     // Hiding a button that holds the mouse capture would cancel the press in progress.
-    if (StartButtonWnd && !startDrawn() && shell.isVisible(StartButtonWnd) && !shell.hasCapture(StartButtonWnd))
+    if (StartButtonWnd && !startDrawn() && shell.isVisible(StartButtonWnd) &&
+        !shell.hasCapture(StartButtonWnd))
         shell.show(StartButtonWnd, false);
 }
 
@@ -197,7 +204,8 @@ void TForm1::SpeedButton2Click() {
 }
 
 bool TForm1::AllFormClose() {
-    return closeAll([this](const std::function<void()>& step) { return ui::guarded(app_.platform.ui, step); });
+    return closeAll(
+        [this](const std::function<void()>& step) { return ui::guarded(app_.platform.ui, step); });
 }
 
 bool TForm1::closeAll(const StepRunner& run) {
@@ -275,7 +283,8 @@ void TForm1::endShutdownWait() {
     if (!shutdownRequested_)
         return;
     constexpr std::uint32_t Day = 24u * 60 * 60 * 1000;
-    const std::uint32_t waited = (app_.platform.system.utcMillisecondsOfDay() + Day - shutdownRequestedAt_) % Day;
+    const std::uint32_t waited =
+        (app_.platform.system.utcMillisecondsOfDay() + Day - shutdownRequestedAt_) % Day;
     if (waited >= ShutdownWaitMs)
         resumeRunning();
 }
@@ -298,11 +307,17 @@ void TForm1::ScreenShot(const std::wstring& fileName) {
     saveScreenShot(app_.platform.screen, app_.platform.files, fileName);
 }
 
-void TForm1::N5Click() { confirmAndClose(); }
+void TForm1::N5Click() {
+    confirmAndClose();
+}
 
-void TForm1::N1Click() { app_.settingsWindow().show(); }
+void TForm1::N1Click() {
+    app_.settingsWindow().show();
+}
 
-void TForm1::N4Click() { app_.aboutWindow().showModal(); }
+void TForm1::N4Click() {
+    app_.aboutWindow().showModal();
+}
 
 void TForm1::FormClose() {
     // Leaving always works: a step that fails (a save that cannot be written, a media device

@@ -19,7 +19,6 @@ class TForm1 {
   public:
     static constexpr std::uint8_t BarHeight = 24;
     static constexpr int BarWidth = 50;
-    static constexpr int ShellWatchMs = 250;
     // How long Power waits for the end of the session before the program runs on.
     static constexpr std::uint32_t ShutdownWaitMs = 30000;
 
@@ -49,8 +48,9 @@ class TForm1 {
     void ScreenShot(const std::wstring& fileName);
     // The shell shows its Start button again when it lays out the taskbar: hide it again.
     void keepStartButtonHidden();
-    // The watch: the Start button stays hidden, and the bar follows the taskbar and its Start
-    // button when they move, change size or hide.
+    // The watch, on the toolkit's events: the Start button stays hidden, and the bar follows the
+    // taskbar and its Start button when they move, change size or hide; it docks again only
+    // when its place changed.
     void followTaskbar();
     // Where the windows stand against the taskbar as it is now.
     TaskbarPlaces places();
@@ -98,11 +98,12 @@ class TForm1 {
     std::unique_ptr<ui::Form> window_;
     bool shutdownRequested_ = false;
     std::uint32_t shutdownRequestedAt_ = 0; // the UTC time of day of the request, in ms
-    bool barLost_ = false;    // made again after the taskbar took it along, not docked yet
+    bool barLost_ = false;   // made again after the taskbar took it along, not docked yet
     bool exitBegun_ = false; // the exit sequence runs or has run
     WindowFlags windowsBeforeShutdown_;
     std::optional<platform::TaskbarLayout> layout_; // the taskbar as last seen; none without one
-    std::optional<Rect> barPlace_;                   // where the bar was last docked
+    bool layoutCurrent_ = false;   // layout_ was read after the last change the watch heard of
+    std::optional<Rect> barPlace_; // where the bar was last docked
 
   public:
     // The media engine of the program; the player plays through it.

@@ -4,8 +4,8 @@
 #include "app/TForm1.h"
 #include "player/FolderImport.h"
 #include "player/M3u.h"
-#include "player/PlayerResume.h"
 #include "player/MediaEngine.h"
+#include "player/PlayerResume.h"
 #include "player/RandomChoice.h"
 #include "player/SkinStrip.h"
 #include "player/TForm9.h"
@@ -40,12 +40,15 @@ bool isDroppedPlaylist(const std::wstring& path) {
 
 } // namespace
 
-// Brings the claim on the media keys in line with the engine when a handler ends, also when it
-// ends with an error (an entry that would not open leaves no device open).
+// Brings the claim on the media keys, and the timer, in line with the engine when a handler
+// ends, also when it ends with an error (an entry that would not open leaves no device open).
 class TForm8::MediaKeysClaim {
   public:
     explicit MediaKeysClaim(TForm8& form) : form_(form) {}
-    ~MediaKeysClaim() { form_.claimMediaKeys(); }
+    ~MediaKeysClaim() {
+        form_.claimMediaKeys();
+        form_.timeWhilePlaying();
+    }
     MediaKeysClaim(const MediaKeysClaim&) = delete;
     MediaKeysClaim& operator=(const MediaKeysClaim&) = delete;
 
@@ -72,9 +75,12 @@ TForm8::TForm8(Application& app) : app_(app) {
     strip.pixels = drawSkinStrip();
     int plateId = PlateIds;
     for (const auto& button : skin::Buttons)
-        strip.buttons.push_back({plateId++, {button.left, 0, button.width, skin::Height}, button.name});
+        strip.buttons.push_back(
+            {plateId++, {button.left, 0, button.width, skin::Height}, button.name});
     Image1 = &window_->addImage(strip);
-    Image1->onMouseDown = [this](ui::MouseShift shift, int x, int y) { Image1MouseDown(shift, x, y); };
+    Image1->onMouseDown = [this](ui::MouseShift shift, int x, int y) {
+        Image1MouseDown(shift, x, y);
+    };
 
     ui::ControlSpec label{Label1Id, {168, 8, 24, 16}, font(13, ui::Colour::rgb(255, 255, 255))};
     Label1 = &window_->addLabel(label, L"0:00");
@@ -105,18 +111,21 @@ TForm8::TForm8(Application& app) : app_(app) {
     ListBox1->onKeyDown = [this](int key) { ListBox1KeyDown(key); };
     ListBox1->onDblClick = [this] { ListBox1DblClick(); };
     Timer1 = &window_->addTimer(1000, [this] { Timer1Timer(); });
+    Timer1->setEnabled(false); // until a track plays
 
     SaveDialog1.defaultExtension = L"m3u";
     SaveDialog1.filter = L"Winamp Playlist|*.m3u";
 
-    playlist = std::make_unique<Playlist>(*ListBox1, *PathList, app.platform.files, app.platform.system,
-                                          app.programFolder());
+    playlist = std::make_unique<Playlist>(*ListBox1, *PathList, app.platform.files,
+                                          app.platform.system, app.programFolder());
     window_->onShow = [this] { FormShow(); };
     // The player keeps the place it has, unless the taskbar has come to cover it meanwhile.
-    window_->onBeforeShow = [this] { window_->setBounds(app_.taskbarPlaces().clearOfTaskbar(window_->bounds())); };
+    window_->onBeforeShow = [this] {
+        window_->setBounds(app_.taskbarPlaces().clearOfTaskbar(window_->bounds()));
+    };
     window_->onClose = [this] { FormClose(); };
-    app.platform.ui.acceptDrops(*ListBox1,
-                                [this](const std::vector<ui::DroppedItem>& items) { ListBox1DropFiles(items); });
+    app.platform.ui.acceptDrops(
+        *ListBox1, [this](const std::vector<ui::DroppedItem>& items) { ListBox1DropFiles(items); });
     app.platform.ui.mediaKeys().onKey = [this](ui::MediaKey key) { return MediaKeyDown(key); };
 }
 
@@ -188,7 +197,9 @@ void TForm8::FormClose() {
     saveLastPlaylist();
 }
 
-MediaEngine& TForm8::engine() { return app_.Form1->MediaPlayer1; }
+MediaEngine& TForm8::engine() {
+    return app_.Form1->MediaPlayer1;
+}
 
 void TForm8::closeMediaEngine() {
     const MediaKeysClaim claim(*this);
@@ -199,7 +210,15 @@ void TForm8::claimMediaKeys() {
     app_.platform.ui.mediaKeys().setClaimed(playlist->TrackLoaded && engine().started());
 }
 
-void TForm8::saveLastPlaylist() { playlist->saveLast(); }
+void TForm8::timeWhilePlaying() {
+    // The time left and the end of the track are looked at once a second while a track is under
+    // way; a stopped player wakes for nothing.
+    Timer1->setEnabled(engine().started());
+}
+
+void TForm8::saveLastPlaylist() {
+    playlist->saveLast();
+}
 
 void TForm8::PlayN(int N, std::uint32_t fromMs) {
     const MediaKeysClaim claim(*this);
@@ -277,18 +296,26 @@ void TForm8::N4Click() {
         playlist->save(*chosen);
 }
 
-void TForm8::N8Click() { importFolder(false); }
+void TForm8::N8Click() {
+    importFolder(false);
+}
 
-void TForm8::N7Click() { importFolder(true); }
+void TForm8::N7Click() {
+    importFolder(true);
+}
 
 void TForm8::importFolder(bool append) {
     app_.Form9->AddMode = append;
     app_.Form9->window().showModal();
 }
 
-void TForm8::N5Click() { PopupMenu1->setChecked(N5, !PopupMenu1->checked(N5)); }
+void TForm8::N5Click() {
+    PopupMenu1->setChecked(N5, !PopupMenu1->checked(N5));
+}
 
-bool TForm8::randomOrder() const { return PopupMenu1->checked(N5); }
+bool TForm8::randomOrder() const {
+    return PopupMenu1->checked(N5);
+}
 
 int TForm8::nextIndex() {
     const int count = playlist->count();
@@ -412,9 +439,15 @@ bool TForm8::MediaKeyDown(ui::MediaKey key) {
             player.play();
         break;
     }
-    case ui::MediaKey::Stop: stopPlate(); break;
-    case ui::MediaKey::NextTrack: nextPlate(left); break;
-    case ui::MediaKey::PreviousTrack: previousPlate(left); break;
+    case ui::MediaKey::Stop:
+        stopPlate();
+        break;
+    case ui::MediaKey::NextTrack:
+        nextPlate(left);
+        break;
+    case ui::MediaKey::PreviousTrack:
+        previousPlate(left);
+        break;
     }
     return true;
 }

@@ -4,8 +4,8 @@
 #include "platform/ui/Toolkit.h"
 #include <deque>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -54,8 +54,12 @@ class FakeListBox : public ui::ListBox {
     WindowId handle() const override { return WindowId(5000 + params.id); }
     int id() const override { return params.id; }
     void addItem(const std::wstring& t) override { items.push_back(t); }
-    void addItems(std::vector<std::wstring> t) override { items.insert(items.end(), t.begin(), t.end()); }
-    void addTexts(const std::vector<const wchar_t*>& t) override { items.insert(items.end(), t.begin(), t.end()); }
+    void addItems(std::vector<std::wstring> t) override {
+        items.insert(items.end(), t.begin(), t.end());
+    }
+    void addTexts(const std::vector<const wchar_t*>& t) override {
+        items.insert(items.end(), t.begin(), t.end());
+    }
     void deleteItem(int i) override {
         if (i < 0 || i >= count())
             return;
@@ -180,7 +184,8 @@ class FakeCheckBox : public ui::CheckBox {
 
 class FakeDriveComboBox : public ui::DriveComboBox {
   public:
-    explicit FakeDriveComboBox(const ui::DriveComboBoxSpec& s) : params(s), selection(s.entries, s.workingDrive) {}
+    explicit FakeDriveComboBox(const ui::DriveComboBoxSpec& s)
+        : params(s), selection(s.entries, s.workingDrive) {}
     WindowId handle() const override { return WindowId(5000 + params.id); }
     int id() const override { return params.id; }
     wchar_t drive() const override { return selection.drive(); }
@@ -202,7 +207,8 @@ class FakeDriveComboBox : public ui::DriveComboBox {
 
 class FakeDirectoryListBox : public ui::DirectoryListBox {
   public:
-    explicit FakeDirectoryListBox(const ui::DirectoryListBoxSpec& s) : params(s), folder(s.folder) {}
+    explicit FakeDirectoryListBox(const ui::DirectoryListBoxSpec& s)
+        : params(s), folder(s.folder) {}
     WindowId handle() const override { return WindowId(5000 + params.id); }
     int id() const override { return params.id; }
     std::wstring directory() const override { return folder; }
@@ -278,6 +284,7 @@ class FakeForm : public ui::Form {
     void setBounds(const Rect& r) override { bounds_ = r; }
     void dock(WindowId parent, const Rect& where) override;
     void dockAt(WindowId parent, const Rect& where) {
+        ++docks;
         dockedTo = parent;
         bounds_ = where;
         docked = true;
@@ -346,6 +353,7 @@ class FakeForm : public ui::Form {
     bool visible_ = false;
     bool closed = false; // the main window's close ended the program
     bool docked = false;
+    int docks = 0;
     bool lost = false; // destroyed along with the window it was docked into
     WindowId dockedTo = 0;
     int modalShows = 0;
@@ -370,7 +378,9 @@ class FakeForm : public ui::Form {
 // Asks to stop once it has been asked `cancelAfter` times (never when negative).
 class FakeBusyScope : public ui::BusyScope {
   public:
-    FakeBusyScope(int& active, int cancelAfter) : active_(active), cancelAfter_(cancelAfter) { ++active_; }
+    FakeBusyScope(int& active, int cancelAfter) : active_(active), cancelAfter_(cancelAfter) {
+        ++active_;
+    }
     ~FakeBusyScope() override { --active_; }
     bool cancelRequested() override { return cancelAfter_ >= 0 && ++asked_ > cancelAfter_; }
 
@@ -382,9 +392,9 @@ class FakeBusyScope : public ui::BusyScope {
 
 class FakeToolkit : public ui::Toolkit {
   public:
-    int busyScopes = 0;          // busy scopes alive now
-    int busyBegun = 0;           // busy scopes begun in all
-    int cancelBusyAfter = -1;    // the next busy scopes ask to stop after this many looks
+    int busyScopes = 0;       // busy scopes alive now
+    int busyBegun = 0;        // busy scopes begun in all
+    int cancelBusyAfter = -1; // the next busy scopes ask to stop after this many looks
     std::unique_ptr<ui::BusyScope> beginBusy() override {
         ++busyBegun;
         return std::make_unique<FakeBusyScope>(busyScopes, cancelBusyAfter);
@@ -428,7 +438,8 @@ class FakeToolkit : public ui::Toolkit {
     }
     int repaintWaits = 0;
     void letUncoveredWindowsRepaint() override { ++repaintWaits; }
-    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) override {
+    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind,
+                                              const ui::FileDialogSpec& params) override {
         fileDialogs.emplace_back(kind, params);
         if (fileAnswers.empty())
             return std::nullopt;
@@ -447,6 +458,8 @@ class FakeToolkit : public ui::Toolkit {
             log->push_back("application window marked");
     }
     void run(ui::Form& main) override { mainForm = static_cast<FakeForm*>(&main); }
+    std::pair<WindowId, WindowId> watched; // the taskbar and Start window watched now
+    void watchTaskbar(WindowId taskbar, WindowId start) override { watched = {taskbar, start}; }
 
     FakeForm* form(const std::wstring& windowClass) const {
         for (auto* f : forms)
@@ -492,8 +505,8 @@ class FakeToolkit : public ui::Toolkit {
 };
 
 inline FakeForm::FakeForm(FakeToolkit& t, const ui::FormSpec& s)
-    : toolkit(t), params(s), id(WindowId(200 + t.forms.size())),
-      bounds_{s.left, s.top, s.clientWidth, s.clientHeight} {}
+    : toolkit(t), params(s),
+      id(WindowId(200 + t.forms.size())), bounds_{s.left, s.top, s.clientWidth, s.clientHeight} {}
 
 inline FakeForm::~FakeForm() {
     *alive = false;

@@ -23,13 +23,14 @@ printf 'C:\\Vextral\\long.wav\r\n' >"$app/Last.m3u"
 vx_desktop 'C:\Vextral\vextral.exe'
 vx_probe wait TForm1 20000 >/dev/null
 for timers in "" 1 2; do vx_desktop "C:\\Vextral\\minimal.exe" $timers; done
-sleep 3
 pid_of() { session_pids "^C:.Vextral.$1\$" | head -n 1; }
-vx=$(pid_of vextral.exe)
-plain=$(pid_of minimal.exe)
-one=$(pid_of 'minimal.exe 1')
-two=$(pid_of 'minimal.exe 2')
-[ -n "$vx" ] && [ -n "$plain" ] && [ -n "$one" ] && [ -n "$two" ] || { note "idle: a program did not start"; exit 1; }
+for _ in $(seq 60); do
+    vx=$(pid_of vextral.exe) plain=$(pid_of minimal.exe) one=$(pid_of 'minimal.exe 1') two=$(pid_of 'minimal.exe 2')
+    [ -n "$vx" ] && [ -n "$plain" ] && [ -n "$one" ] && [ -n "$two" ] && break
+    sleep 0.5
+done
+[ -n "$two" ] && [ -n "$one" ] && [ -n "$plain" ] && [ -n "$vx" ] || { note "idle: a program did not start"; exit 1; }
+sleep 3 # past the start
 
 # CPU ticks (user and system) and context switches of all threads, as "ticks switches".
 sample() {

@@ -244,28 +244,16 @@ void Win32Form::paintBorder() {
     FillRect(dc.get(), &ring, background_.get());
 }
 
-bool Win32Form::aboveTaskbar() const {
-    // The windows above the taskbar, nearest first: few, as both stay on top.
-    for (HWND w = GetWindow(dockedTo_, GW_HWNDPREV); w; w = GetWindow(w, GW_HWNDPREV))
-        if (w == hwnd())
-            return true;
-    return false;
-}
-
 void Win32Form::placeOverlay() {
     const RECT& o = dockOffset_;
     POINT origin{0, 0};
     // With the taskbar gone the bar stays a stay-on-top window at the same offset on the screen.
     if (IsWindow(dockedTo_))
         ClientToScreen(dockedTo_, &origin);
-    const RECT want{origin.x + o.left, origin.y + o.top, origin.x + o.right, origin.y + o.bottom};
-    RECT now{};
-    GetWindowRect(hwnd(), &now);
-    // A window in its place and above the taskbar is left alone: a check that finds nothing to
-    // do costs no messages.
-    if (!EqualRect(&now, &want) || !IsWindow(dockedTo_) || !aboveTaskbar())
-        SetWindowPos(hwnd(), HWND_TOPMOST, want.left, want.top, want.right - want.left,
-                     want.bottom - want.top, SWP_NOACTIVATE);
+    // Placed again at each check, and raised: the taskbar comes above it whenever the shell
+    // lays out its buttons.
+    SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + o.left, origin.y + o.top, o.right - o.left,
+                 o.bottom - o.top, SWP_NOACTIVATE);
     // A taskbar lower than the window: the part below its bottom edge is cut away, so nothing
     // of the program hangs under the taskbar. The window keeps its size, and so its layout.
     RECT client{};

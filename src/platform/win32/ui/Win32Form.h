@@ -82,7 +82,6 @@ class Win32Form : public WindowBase, public ui::Form {
 
   private:
     void placeOverlay();
-    bool aboveTaskbar() const;
     void setFace(COLORREF colour);
     void paintBorder();
 

@@ -169,7 +169,7 @@ void TForm1::followTaskbar() {
     // Moved to another edge, made thicker, auto-hidden and shown again, or a drawn Start
     // button that moved along with the taskbar's apps: the bar takes its new place.
     const Rect place = places().bar();
-    if (true) {
+    if (place != barPlace_) {
         barPlace_ = place;
         window_->dock(TaskbarWnd, place);
     }

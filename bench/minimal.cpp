@@ -33,8 +33,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR arguments, int) {
     wc.hInstance = instance;
     wc.lpszClassName = L"MinimalWindow";
     RegisterClassW(&wc);
-    HWND w = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"MinimalWindow", L"", WS_POPUP, 3,
-                             748, 50, 24, nullptr, nullptr, instance, nullptr);
+    HWND w = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"MinimalWindow", L"", WS_POPUP, 3, 748, 50, 24,
+                             nullptr, nullptr, instance, nullptr);
     ShowWindow(w, SW_SHOWNOACTIVATE);
     for (int t = 0, timers = arguments ? _wtoi(arguments) : 0; t < timers; ++t)
         SetTimer(w, UINT_PTR(t + 1), 1000, nullptr);

@@ -93,8 +93,8 @@ TaskbarPlaces TForm1::places() {
             layout_ = *now;
     }
     auto& system = app_.platform.system;
-    return TaskbarPlaces(TaskbarWnd ? layout_ : std::nullopt, system.screenWidth(),
-                         system.screenHeight(), BarWidth, BarHeight);
+    return TaskbarPlaces(TaskbarWnd ? layout_ : std::nullopt, system.screenWidth(), system.screenHeight(), BarWidth,
+                         BarHeight);
 }
 
 void TForm1::dockInTaskbar() {
@@ -155,8 +155,7 @@ void TForm1::keepStartButtonHidden() {
         return; // the exit or shutdown sequence has shown the Start button on purpose
     auto& shell = app_.platform.shell;
     // Hiding a button that holds the mouse capture would cancel the press in progress.
-    if (StartButtonWnd && !startDrawn() && shell.isVisible(StartButtonWnd) &&
-        !shell.hasCapture(StartButtonWnd))
+    if (StartButtonWnd && !startDrawn() && shell.isVisible(StartButtonWnd) && !shell.hasCapture(StartButtonWnd))
         shell.show(StartButtonWnd, false);
 }
 
@@ -204,8 +203,7 @@ void TForm1::SpeedButton2Click() {
 }
 
 bool TForm1::AllFormClose() {
-    return closeAll(
-        [this](const std::function<void()>& step) { return ui::guarded(app_.platform.ui, step); });
+    return closeAll([this](const std::function<void()>& step) { return ui::guarded(app_.platform.ui, step); });
 }
 
 bool TForm1::closeAll(const StepRunner& run) {
@@ -283,8 +281,7 @@ void TForm1::endShutdownWait() {
     if (!shutdownRequested_)
         return;
     constexpr std::uint32_t Day = 24u * 60 * 60 * 1000;
-    const std::uint32_t waited =
-        (app_.platform.system.utcMillisecondsOfDay() + Day - shutdownRequestedAt_) % Day;
+    const std::uint32_t waited = (app_.platform.system.utcMillisecondsOfDay() + Day - shutdownRequestedAt_) % Day;
     if (waited >= ShutdownWaitMs)
         resumeRunning();
 }
@@ -307,17 +304,11 @@ void TForm1::ScreenShot(const std::wstring& fileName) {
     saveScreenShot(app_.platform.screen, app_.platform.files, fileName);
 }
 
-void TForm1::N5Click() {
-    confirmAndClose();
-}
+void TForm1::N5Click() { confirmAndClose(); }
 
-void TForm1::N1Click() {
-    app_.settingsWindow().show();
-}
+void TForm1::N1Click() { app_.settingsWindow().show(); }
 
-void TForm1::N4Click() {
-    app_.aboutWindow().showModal();
-}
+void TForm1::N4Click() { app_.aboutWindow().showModal(); }
 
 void TForm1::FormClose() {
     // Leaving always works: a step that fails (a save that cannot be written, a media device

@@ -98,7 +98,7 @@ class TForm1 {
     std::unique_ptr<ui::Form> window_;
     bool shutdownRequested_ = false;
     std::uint32_t shutdownRequestedAt_ = 0; // the UTC time of day of the request, in ms
-    bool barLost_ = false;   // made again after the taskbar took it along, not docked yet
+    bool barLost_ = false;    // made again after the taskbar took it along, not docked yet
     bool exitBegun_ = false; // the exit sequence runs or has run
     WindowFlags windowsBeforeShutdown_;
     std::optional<platform::TaskbarLayout> layout_; // the taskbar as last seen; none without one

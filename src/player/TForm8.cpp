@@ -4,8 +4,8 @@
 #include "app/TForm1.h"
 #include "player/FolderImport.h"
 #include "player/M3u.h"
-#include "player/MediaEngine.h"
 #include "player/PlayerResume.h"
+#include "player/MediaEngine.h"
 #include "player/RandomChoice.h"
 #include "player/SkinStrip.h"
 #include "player/TForm9.h"
@@ -75,12 +75,9 @@ TForm8::TForm8(Application& app) : app_(app) {
     strip.pixels = drawSkinStrip();
     int plateId = PlateIds;
     for (const auto& button : skin::Buttons)
-        strip.buttons.push_back(
-            {plateId++, {button.left, 0, button.width, skin::Height}, button.name});
+        strip.buttons.push_back({plateId++, {button.left, 0, button.width, skin::Height}, button.name});
     Image1 = &window_->addImage(strip);
-    Image1->onMouseDown = [this](ui::MouseShift shift, int x, int y) {
-        Image1MouseDown(shift, x, y);
-    };
+    Image1->onMouseDown = [this](ui::MouseShift shift, int x, int y) { Image1MouseDown(shift, x, y); };
 
     ui::ControlSpec label{Label1Id, {168, 8, 24, 16}, font(13, ui::Colour::rgb(255, 255, 255))};
     Label1 = &window_->addLabel(label, L"0:00");
@@ -116,16 +113,14 @@ TForm8::TForm8(Application& app) : app_(app) {
     SaveDialog1.defaultExtension = L"m3u";
     SaveDialog1.filter = L"Winamp Playlist|*.m3u";
 
-    playlist = std::make_unique<Playlist>(*ListBox1, *PathList, app.platform.files,
-                                          app.platform.system, app.programFolder());
+    playlist = std::make_unique<Playlist>(*ListBox1, *PathList, app.platform.files, app.platform.system,
+                                          app.programFolder());
     window_->onShow = [this] { FormShow(); };
     // The player keeps the place it has, unless the taskbar has come to cover it meanwhile.
-    window_->onBeforeShow = [this] {
-        window_->setBounds(app_.taskbarPlaces().clearOfTaskbar(window_->bounds()));
-    };
+    window_->onBeforeShow = [this] { window_->setBounds(app_.taskbarPlaces().clearOfTaskbar(window_->bounds())); };
     window_->onClose = [this] { FormClose(); };
-    app.platform.ui.acceptDrops(
-        *ListBox1, [this](const std::vector<ui::DroppedItem>& items) { ListBox1DropFiles(items); });
+    app.platform.ui.acceptDrops(*ListBox1,
+                                [this](const std::vector<ui::DroppedItem>& items) { ListBox1DropFiles(items); });
     app.platform.ui.mediaKeys().onKey = [this](ui::MediaKey key) { return MediaKeyDown(key); };
 }
 
@@ -197,9 +192,7 @@ void TForm8::FormClose() {
     saveLastPlaylist();
 }
 
-MediaEngine& TForm8::engine() {
-    return app_.Form1->MediaPlayer1;
-}
+MediaEngine& TForm8::engine() { return app_.Form1->MediaPlayer1; }
 
 void TForm8::closeMediaEngine() {
     const MediaKeysClaim claim(*this);
@@ -216,9 +209,7 @@ void TForm8::timeWhilePlaying() {
     Timer1->setEnabled(engine().started());
 }
 
-void TForm8::saveLastPlaylist() {
-    playlist->saveLast();
-}
+void TForm8::saveLastPlaylist() { playlist->saveLast(); }
 
 void TForm8::PlayN(int N, std::uint32_t fromMs) {
     const MediaKeysClaim claim(*this);
@@ -296,26 +287,18 @@ void TForm8::N4Click() {
         playlist->save(*chosen);
 }
 
-void TForm8::N8Click() {
-    importFolder(false);
-}
+void TForm8::N8Click() { importFolder(false); }
 
-void TForm8::N7Click() {
-    importFolder(true);
-}
+void TForm8::N7Click() { importFolder(true); }
 
 void TForm8::importFolder(bool append) {
     app_.Form9->AddMode = append;
     app_.Form9->window().showModal();
 }
 
-void TForm8::N5Click() {
-    PopupMenu1->setChecked(N5, !PopupMenu1->checked(N5));
-}
+void TForm8::N5Click() { PopupMenu1->setChecked(N5, !PopupMenu1->checked(N5)); }
 
-bool TForm8::randomOrder() const {
-    return PopupMenu1->checked(N5);
-}
+bool TForm8::randomOrder() const { return PopupMenu1->checked(N5); }
 
 int TForm8::nextIndex() {
     const int count = playlist->count();
@@ -439,15 +422,9 @@ bool TForm8::MediaKeyDown(ui::MediaKey key) {
             player.play();
         break;
     }
-    case ui::MediaKey::Stop:
-        stopPlate();
-        break;
-    case ui::MediaKey::NextTrack:
-        nextPlate(left);
-        break;
-    case ui::MediaKey::PreviousTrack:
-        previousPlate(left);
-        break;
+    case ui::MediaKey::Stop: stopPlate(); break;
+    case ui::MediaKey::NextTrack: nextPlate(left); break;
+    case ui::MediaKey::PreviousTrack: previousPlate(left); break;
     }
     return true;
 }

@@ -17,13 +17,7 @@ class MediaEngine;
 class TForm8 {
   public:
     // The strip's buttons take PlateIds onwards, left to right.
-    enum ControlId {
-        Image1Id = 8001,
-        Label1Id = 8002,
-        ListBox1Id = 8003,
-        PathListId = 8004,
-        PlateIds = 8011
-    };
+    enum ControlId { Image1Id = 8001, Label1Id = 8002, ListBox1Id = 8003, PathListId = 8004, PlateIds = 8011 };
 
     explicit TForm8(Application& app);
     void FormCreate();

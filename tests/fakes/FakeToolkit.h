@@ -54,12 +54,8 @@ class FakeListBox : public ui::ListBox {
     WindowId handle() const override { return WindowId(5000 + params.id); }
     int id() const override { return params.id; }
     void addItem(const std::wstring& t) override { items.push_back(t); }
-    void addItems(std::vector<std::wstring> t) override {
-        items.insert(items.end(), t.begin(), t.end());
-    }
-    void addTexts(const std::vector<const wchar_t*>& t) override {
-        items.insert(items.end(), t.begin(), t.end());
-    }
+    void addItems(std::vector<std::wstring> t) override { items.insert(items.end(), t.begin(), t.end()); }
+    void addTexts(const std::vector<const wchar_t*>& t) override { items.insert(items.end(), t.begin(), t.end()); }
     void deleteItem(int i) override {
         if (i < 0 || i >= count())
             return;
@@ -184,8 +180,7 @@ class FakeCheckBox : public ui::CheckBox {
 
 class FakeDriveComboBox : public ui::DriveComboBox {
   public:
-    explicit FakeDriveComboBox(const ui::DriveComboBoxSpec& s)
-        : params(s), selection(s.entries, s.workingDrive) {}
+    explicit FakeDriveComboBox(const ui::DriveComboBoxSpec& s) : params(s), selection(s.entries, s.workingDrive) {}
     WindowId handle() const override { return WindowId(5000 + params.id); }
     int id() const override { return params.id; }
     wchar_t drive() const override { return selection.drive(); }
@@ -207,8 +202,7 @@ class FakeDriveComboBox : public ui::DriveComboBox {
 
 class FakeDirectoryListBox : public ui::DirectoryListBox {
   public:
-    explicit FakeDirectoryListBox(const ui::DirectoryListBoxSpec& s)
-        : params(s), folder(s.folder) {}
+    explicit FakeDirectoryListBox(const ui::DirectoryListBoxSpec& s) : params(s), folder(s.folder) {}
     WindowId handle() const override { return WindowId(5000 + params.id); }
     int id() const override { return params.id; }
     std::wstring directory() const override { return folder; }
@@ -378,9 +372,7 @@ class FakeForm : public ui::Form {
 // Asks to stop once it has been asked `cancelAfter` times (never when negative).
 class FakeBusyScope : public ui::BusyScope {
   public:
-    FakeBusyScope(int& active, int cancelAfter) : active_(active), cancelAfter_(cancelAfter) {
-        ++active_;
-    }
+    FakeBusyScope(int& active, int cancelAfter) : active_(active), cancelAfter_(cancelAfter) { ++active_; }
     ~FakeBusyScope() override { --active_; }
     bool cancelRequested() override { return cancelAfter_ >= 0 && ++asked_ > cancelAfter_; }
 
@@ -392,9 +384,9 @@ class FakeBusyScope : public ui::BusyScope {
 
 class FakeToolkit : public ui::Toolkit {
   public:
-    int busyScopes = 0;       // busy scopes alive now
-    int busyBegun = 0;        // busy scopes begun in all
-    int cancelBusyAfter = -1; // the next busy scopes ask to stop after this many looks
+    int busyScopes = 0;          // busy scopes alive now
+    int busyBegun = 0;           // busy scopes begun in all
+    int cancelBusyAfter = -1;    // the next busy scopes ask to stop after this many looks
     std::unique_ptr<ui::BusyScope> beginBusy() override {
         ++busyBegun;
         return std::make_unique<FakeBusyScope>(busyScopes, cancelBusyAfter);
@@ -438,8 +430,7 @@ class FakeToolkit : public ui::Toolkit {
     }
     int repaintWaits = 0;
     void letUncoveredWindowsRepaint() override { ++repaintWaits; }
-    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind,
-                                              const ui::FileDialogSpec& params) override {
+    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) override {
         fileDialogs.emplace_back(kind, params);
         if (fileAnswers.empty())
             return std::nullopt;
@@ -505,8 +496,8 @@ class FakeToolkit : public ui::Toolkit {
 };
 
 inline FakeForm::FakeForm(FakeToolkit& t, const ui::FormSpec& s)
-    : toolkit(t), params(s),
-      id(WindowId(200 + t.forms.size())), bounds_{s.left, s.top, s.clientWidth, s.clientHeight} {}
+    : toolkit(t), params(s), id(WindowId(200 + t.forms.size())),
+      bounds_{s.left, s.top, s.clientWidth, s.clientHeight} {}
 
 inline FakeForm::~FakeForm() {
     *alive = false;

@@ -36,20 +36,17 @@ TEST_F(MainBar, WindowsAreCreatedInTheirOrderAndOnlyTheBarIsShown) {
     std::vector<std::wstring> order;
     for (auto* f : m.ui.forms)
         order.push_back(f->params.windowClass);
-    EXPECT_EQ(order,
-              (std::vector<std::wstring>{L"TForm1", L"TForm3", L"TForm2", L"TForm4", L"TForm5",
-                                         L"TForm6", L"TForm7", L"TForm8", L"TForm9"}));
+    EXPECT_EQ(order, (std::vector<std::wstring>{L"TForm1", L"TForm3", L"TForm2", L"TForm4", L"TForm5", L"TForm6",
+                                                L"TForm7", L"TForm8", L"TForm9"}));
     EXPECT_TRUE(m.ui.toolWindowMarked);
     EXPECT_EQ(m.ui.mainForm, &barForm());
     EXPECT_TRUE(barForm().visible());
     for (auto* f : m.ui.forms)
-        EXPECT_EQ(f->visible(), f == &barForm())
-            << "only the bar shows, the others are created hidden";
+        EXPECT_EQ(f->visible(), f == &barForm()) << "only the bar shows, the others are created hidden";
 }
 
 TEST_F(MainBar, TheThreeDrivePickersShareOneReadingOfTheDrives) {
-    EXPECT_EQ(m.disks.labelReads, 1)
-        << "one label read for the one fixed drive, not one per picker";
+    EXPECT_EQ(m.disks.labelReads, 1) << "one label read for the one fixed drive, not one per picker";
     EXPECT_EQ(app->Form2->DriveComboBox1->item(0), L"C: [SYSTEM]");
     EXPECT_EQ(app->Form5->DriveComboBox1->item(0), L"c: [system]");
     EXPECT_EQ(app->Form6->DriveComboBox1->item(0), L"C: [SYSTEM]");
@@ -84,8 +81,7 @@ TEST_F(MainBar, RightButtonPressesTheStartButtonAndOnlyTheLeftHasAMenu) {
     std::vector<std::wstring> captions;
     for (auto& item : menu().items)
         captions.push_back(item.caption);
-    EXPECT_EQ(captions,
-              (std::vector<std::wstring>{L"Закрыть", L"Настройка", L"-", L"О программе"}));
+    EXPECT_EQ(captions, (std::vector<std::wstring>{L"Закрыть", L"Настройка", L"-", L"О программе"}));
 }
 
 TEST_F(MainBar, UnfoldAndFoldTheToolPanel) {
@@ -116,9 +112,8 @@ TEST_F(MainBar, AllFormCloseClosesWhatIsShownAndFoldsThePanel) {
     bar().AllFormClose();
     for (auto* name : {L"TForm8", L"TForm2", L"TForm4", L"TForm5", L"TForm3"})
         EXPECT_FALSE(m.form(name).visible()) << std::string(name, name + 6);
-    EXPECT_FALSE(app->flags.PlayerShown || app->flags.DriveDialogShown ||
-                 app->flags.FavouritesShown || app->flags.AddFolderShown ||
-                 app->flags.PanelUnfolded);
+    EXPECT_FALSE(app->flags.PlayerShown || app->flags.DriveDialogShown || app->flags.FavouritesShown ||
+                 app->flags.AddFolderShown || app->flags.PanelUnfolded);
     EXPECT_EQ(left().glyph(), ui::Glyph::ArrowUp);
 }
 
@@ -150,8 +145,7 @@ TEST_F(MainBar, CloseAnsweredYesFoldsReleasesAndShowsTheStartButton) {
     EXPECT_FALSE(app->Settings.isOpen());
     EXPECT_EQ(m.registry.openKeys, 0);
     EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
-    EXPECT_FALSE(m.files.exists(m.programFolder() + L"Last.m3u"))
-        << "an empty playlist writes nothing";
+    EXPECT_FALSE(m.files.exists(m.programFolder() + L"Last.m3u")) << "an empty playlist writes nothing";
 
     // The watch that keeps the Start button hidden stands down once the exit has shown it.
     m.ui.fire(m.ui.onWatch);
@@ -180,8 +174,7 @@ TEST(MainBarStart, LaunchLogErrorIsReportedAndStartGoesOn) {
 TEST(MainBarStart, ASettingOfTheWrongTypeIsReportedOnceAndTheStartGoesOn) {
     fakes::FakeMachine m;
     m.registry.keys[{platform::RegRoot::CurrentUser, SettingsStore::KeyPath}][setting::Drive] =
-        platform::RegValue{platform::regtype::Dword,
-                           {3, 0, 0, 0}}; // as an imported .reg file leaves it
+        platform::RegValue{platform::regtype::Dword, {3, 0, 0, 0}}; // as an imported .reg file leaves it
     // The bar shows once docked; the error box's own message loop hands it the user's presses
     // while the windows after the drive dialog do not exist yet: they do nothing.
     bool barShown = false;
@@ -205,8 +198,7 @@ TEST(MainBarStart, ASettingOfTheWrongTypeIsReportedOnceAndTheStartGoesOn) {
     EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
     EXPECT_EQ(m.ui.forms.size(), 9u) << "the windows after the drive dialog are made too";
     EXPECT_NE(app.Form9, nullptr);
-    EXPECT_EQ(m.form(L"TForm2").bounds().left, 36)
-        << "the drive dialog still stands beside the panel";
+    EXPECT_EQ(m.form(L"TForm2").bounds().left, 36) << "the drive dialog still stands beside the panel";
     EXPECT_TRUE(app.Settings.isOpen());
 }
 
@@ -284,8 +276,7 @@ TEST(MainBarStart, OnATaskbarThatDrawsItsStartButtonTheBarCoversItAndOpensStartB
     auto& app = m.start();
     FakeForm& bar = m.form(L"TForm1");
     EXPECT_EQ(bar.bounds(), (Rect{469, 12, 50, 24})) << "centred on the drawn Start button";
-    EXPECT_TRUE(m.shell.visible[m.shell.startButton])
-        << "a Start window that hides nothing is left alone";
+    EXPECT_TRUE(m.shell.visible[m.shell.startButton]) << "a Start window that hides nothing is left alone";
 
     m.ui.click(*app.Form1->SpeedButton1);
     EXPECT_EQ(m.shell.startMenuKeys, 1);
@@ -382,8 +373,7 @@ TEST_F(MainBar, LeavingAlwaysWorksAndReportsEverySaveThatFailed) {
     EXPECT_EQ(m.ui.mainForm, &exitingBar);
     EXPECT_EQ(m.files.text(last), "old");
     EXPECT_TRUE(barForm().closed) << "the message loop ends";
-    EXPECT_FALSE(m.form(L"TForm3").visible())
-        << "the favourites' failure does not keep the panel open";
+    EXPECT_FALSE(m.form(L"TForm3").visible()) << "the favourites' failure does not keep the panel open";
     EXPECT_FALSE(app->Settings.isOpen());
     EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
     m.ui.fire(m.ui.onSessionEnding); // WM_CLOSE after the session's end: nothing runs twice

@@ -30,8 +30,7 @@ struct PlayerKeysDrop : PlayerFixture {
 TEST_F(PlayerKeysDrop, KeysAreClaimedAndTheTimerRunsOnlyWhileATrackPlaysOrIsPaused) {
     fill(2);
     EXPECT_FALSE(claimed()) << "nothing loaded at start: the keys stay with other programs";
-    for (MediaKey k :
-         {MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack, MediaKey::PreviousTrack})
+    for (MediaKey k : {MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack, MediaKey::PreviousTrack})
         EXPECT_FALSE(key(k)) << "before a first track the keys act on nothing and pass on";
     EXPECT_TRUE(m.mci.sent.empty());
 
@@ -59,8 +58,7 @@ TEST_F(PlayerKeysDrop, KeysAreClaimedAndTheTimerRunsOnlyWhileATrackPlaysOrIsPaus
     EXPECT_FALSE(engine().isOpen());
     EXPECT_FALSE(claimed());
 
-    EXPECT_TRUE(key(MediaKey::PreviousTrack))
-        << "TrackLoaded stays: previous still acts, as its plate does";
+    EXPECT_TRUE(key(MediaKey::PreviousTrack)) << "TrackLoaded stays: previous still acts, as its plate does";
     EXPECT_EQ(playing(), L"t0.wav") << "back from the failed entry 1, which was made current";
     EXPECT_TRUE(claimed());
 
@@ -143,21 +141,19 @@ TEST_F(PlayerKeysDrop, KeysWithNoDeviceFailAsThePlatesDo) {
 
 TEST_F(PlayerKeysDrop, DropAppendsFilesFoldersAndPlaylistsInDropOrder) {
     list().add(L"old.mp3", L"C:\\old.mp3");
-    m.files.folders[L"D:\\Album"] = {
-        {L"song.mp3"}, {L"cover.jpg"}, {L"SONG.MP3"}, {L"Live.mp3", true}, {L"tune.midi"}};
-    m.files.files[L"E:\\Lists\\Mix.M3U8"] = fakes::FakeFiles::bytes(
-        "#EXTM3U\r\n#EXTINF:215,\xD0\x9F\xD0\xB5\xD1\x81\xD0\xBD\xD1\x8F\r\n\\Music\\a.mp3\r\n");
+    m.files.folders[L"D:\\Album"] = {{L"song.mp3"}, {L"cover.jpg"}, {L"SONG.MP3"}, {L"Live.mp3", true}, {L"tune.midi"}};
+    m.files.files[L"E:\\Lists\\Mix.M3U8"] =
+        fakes::FakeFiles::bytes("#EXTM3U\r\n#EXTINF:215,\xD0\x9F\xD0\xB5\xD1\x81\xD0\xBD\xD1\x8F\r\n\\Music\\a.mp3\r\n");
     m.files.files[L"E:\\Lists\\b.m3u"] = fakes::FakeFiles::bytes("C:\\b.wav\r\n");
     ASSERT_TRUE(drop({{L"C:\\x\\clip.avi"},
                       {L"D:\\Album", true},
                       {L"E:\\Lists\\Mix.M3U8"},
                       {L"C:\\y\\notes.txt"},
                       {L"E:\\Lists\\b.m3u"}}));
-    EXPECT_EQ(shown().items, (Items{L"old.mp3", L"clip.avi", L"song.mp3", L"Live.mp3", L"tune.midi",
-                                    L"Песня", L"notes.txt", L"b.wav"}));
-    EXPECT_EQ(stored().items, (Items{L"C:\\old.mp3", L"C:\\x\\clip.avi", L"D:\\Album\\song.mp3",
-                                     L"D:\\Album\\Live.mp3", L"D:\\Album\\tune.midi",
-                                     L"E:\\Music\\a.mp3", L"C:\\y\\notes.txt", L"C:\\b.wav"}))
+    EXPECT_EQ(shown().items, (Items{L"old.mp3", L"clip.avi", L"song.mp3", L"Live.mp3", L"tune.midi", L"Песня",
+                                    L"notes.txt", L"b.wav"}));
+    EXPECT_EQ(stored().items, (Items{L"C:\\old.mp3", L"C:\\x\\clip.avi", L"D:\\Album\\song.mp3", L"D:\\Album\\Live.mp3",
+                                     L"D:\\Album\\tune.midi", L"E:\\Music\\a.mp3", L"C:\\y\\notes.txt", L"C:\\b.wav"}))
         << "a dropped file is taken as the add-file command takes it, whatever its extension";
     EXPECT_TRUE(m.mci.sent.empty()) << "a drop starts nothing";
     EXPECT_EQ(list().CurrentIndex, 0);
@@ -167,8 +163,7 @@ TEST_F(PlayerKeysDrop, DropAppendsFilesFoldersAndPlaylistsInDropOrder) {
     m.files.folders[L"F:"] = {{L"root.wav"}};
     drop({{L"F:\\", true}});
     EXPECT_EQ(stored().items.back(), L"F:\\root.wav");
-    EXPECT_FALSE(m.ui.drop(*player().PathList, {{L"C:\\z.mp3"}}))
-        << "only the visible list takes drops";
+    EXPECT_FALSE(m.ui.drop(*player().PathList, {{L"C:\\z.mp3"}})) << "only the visible list takes drops";
 }
 
 TEST_F(PlayerKeysDrop, UnreadablePlaylistInADropStopsItThere) {

@@ -108,30 +108,18 @@ TEST(ToolPanelDispatch, EachButtonActsOnlyOnItsOwnMouseButtons) {
         std::string expected;
     };
     const std::vector<Case> cases = {
-        {2, MouseButton::Left, "ask-shutdown "},
-        {2, MouseButton::Right, ""},
-        {2, MouseButton::Middle, ""},
-        {8, MouseButton::Left, "ask-close "},
-        {8, MouseButton::Right, ""},
-        {8, MouseButton::Middle, ""},
-        {3, MouseButton::Left, "drive-dialog "},
-        {3, MouseButton::Right, "explore "},
-        {3, MouseButton::Middle, ""},
-        {6, MouseButton::Left, "tray "},
+        {2, MouseButton::Left, "ask-shutdown "},  {2, MouseButton::Right, ""},  {2, MouseButton::Middle, ""},
+        {8, MouseButton::Left, "ask-close "},     {8, MouseButton::Right, ""},  {8, MouseButton::Middle, ""},
+        {3, MouseButton::Left, "drive-dialog "},  {3, MouseButton::Right, "explore "},
+        {3, MouseButton::Middle, ""},             {6, MouseButton::Left, "tray "},
         {6, MouseButton::Right, ""},
-        {6, MouseButton::Middle, ""},
-        {5, MouseButton::Middle, ""},
-        {7, MouseButton::Left, "saver "},
-        {7, MouseButton::Right, "save-dialog "},
-        {7, MouseButton::Middle, ""},
-        {5, MouseButton::Left, "favourites "},
-        {5, MouseButton::Right, ""},
-        {4, MouseButton::Left, "minimise "},
+        {6, MouseButton::Middle, ""},             {5, MouseButton::Middle, ""},
+        {7, MouseButton::Left, "saver "},         {7, MouseButton::Right, "save-dialog "},
+        {7, MouseButton::Middle, ""},             {5, MouseButton::Left, "favourites "},
+        {5, MouseButton::Right, ""},              {4, MouseButton::Left, "minimise "},
         {4, MouseButton::Right, "close-windows "},
-        {4, MouseButton::Middle, ""},
-        {9, MouseButton::Left, "player "},
-        {9, MouseButton::Right, ""},
-        {9, MouseButton::Middle, ""},
+        {4, MouseButton::Middle, ""},             {9, MouseButton::Left, "player "},
+        {9, MouseButton::Right, ""},              {9, MouseButton::Middle, ""},
     };
     for (const auto& c : cases) {
         PanelRig t;
@@ -149,9 +137,8 @@ TEST(ToolPanelDispatch, EachButtonActsOnlyOnItsOwnMouseButtons) {
 }
 
 TEST_F(ToolPanel, DriveDialogAndFavouritesToggleAndFollowTheirOwnClose) {
-    for (auto [number, windowClass, flag] :
-         {std::tuple{3, L"TForm2", &WindowFlags::DriveDialogShown},
-          std::tuple{5, L"TForm4", &WindowFlags::FavouritesShown}}) {
+    for (auto [number, windowClass, flag] : {std::tuple{3, L"TForm2", &WindowFlags::DriveDialogShown},
+                                             std::tuple{5, L"TForm4", &WindowFlags::FavouritesShown}}) {
         auto& window = m.form(windowClass);
         m.ui.click(button(number));
         EXPECT_TRUE(window.visible());
@@ -203,9 +190,8 @@ TEST_F(ToolPanel, CloseButtonAsksAndClosesOnlyOnYes) {
     m.ui.answers = {true};
     m.ui.click(button(8));
     ASSERT_EQ(m.ui.questions.size(), 2u);
-    EXPECT_EQ(m.ui.questions[1],
-              std::pair(ui::QuestionKind::Confirmation,
-                        std::wstring(L"Вы действительно хотите закрыть Vextral ?")));
+    EXPECT_EQ(m.ui.questions[1], std::pair(ui::QuestionKind::Confirmation,
+                                           std::wstring(L"Вы действительно хотите закрыть Vextral ?")));
     EXPECT_TRUE(m.form(L"TForm1").closed);
     EXPECT_FALSE(m.form(L"TForm3").visible());
     EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
@@ -251,10 +237,8 @@ TEST_F(ToolPanel, ScreenshotAsksForTheFileWritesItOrReportsIt) {
     // Only a name ending in ".png", in any case, is written as PNG; ".png.bmp" or a bare "png"
     // stays BMP. A clipboard held by another program does not stop the file.
     m.screen.clipboardFree = false;
-    const std::pair<const wchar_t*, const char*> names[] = {{L"C:\\a.PnG", "\x89P"},
-                                                            {L"C:\\b.png.bmp", "BM"},
-                                                            {L"C:\\cpng", "BM"},
-                                                            {L"C:\\d.png", "\x89P"}};
+    const std::pair<const wchar_t*, const char*> names[] = {
+        {L"C:\\a.PnG", "\x89P"}, {L"C:\\b.png.bmp", "BM"}, {L"C:\\cpng", "BM"}, {L"C:\\d.png", "\x89P"}};
     for (const auto& [name, magic] : names) {
         m.ui.fileAnswers = {name};
         m.ui.press(button(7), MouseButton::Right);
@@ -273,9 +257,8 @@ TEST_F(ToolPanel, ShutdownAnsweredNoChangesNothing) {
     m.ui.answers = {false};
     m.ui.click(button(2));
     ASSERT_EQ(m.ui.questions.size(), 1u);
-    EXPECT_EQ(m.ui.questions[0],
-              std::pair(ui::QuestionKind::Information,
-                        std::wstring(L"Вы действительно хотите завершить работу Windows")));
+    EXPECT_EQ(m.ui.questions[0], std::pair(ui::QuestionKind::Information,
+                                           std::wstring(L"Вы действительно хотите завершить работу Windows")));
     EXPECT_TRUE(app->Settings.isOpen());
     EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
     EXPECT_TRUE(m.form(L"TForm2").visible());
@@ -315,15 +298,13 @@ TEST_F(ToolPanel, RefusedShutdownReportsAndKeepsTheProgramRunning) {
     for (bool privilegeFails : {true, false}) {
         m.ui.errors.clear();
         m.actions.shutdowns = 0;
-        m.actions.privilegeFailure =
-            privilegeFails ? std::optional<std::wstring>(L"Not all privileges assigned.")
-                           : std::nullopt;
+        m.actions.privilegeFailure = privilegeFails ? std::optional<std::wstring>(L"Not all privileges assigned.")
+                                                    : std::nullopt;
         m.actions.shutdownFailure = L"Access is denied.";
         m.ui.answers = {true};
         m.ui.click(button(2));
-        EXPECT_EQ(m.ui.errors,
-                  (std::vector<std::wstring>{privilegeFails ? L"Not all privileges assigned."
-                                                            : L"Access is denied."}));
+        EXPECT_EQ(m.ui.errors, (std::vector<std::wstring>{privilegeFails ? L"Not all privileges assigned."
+                                                                         : L"Access is denied."}));
         EXPECT_EQ(m.actions.shutdowns, privilegeFails ? 0 : 1);
         EXPECT_TRUE(app->Settings.isOpen()) << "the store is open again";
         EXPECT_EQ(app->Settings.readString(setting::Drive), L"C");
@@ -343,8 +324,8 @@ TEST_F(ToolPanel, AShutdownStoppedAtAnyStepPutsTheProgramBackAsItWas) {
     m.ui.click(button(9)); // the player
     m.ui.click(button(5)); // the favourites
     // The favourites cannot be saved (Dirs.vxl made read-only), then the playlist cannot be.
-    const std::pair<std::wstring, std::wstring> failures[] = {
-        {dirs, L"File access denied."}, {last, L"Cannot create file " + last + L"."}};
+    const std::pair<std::wstring, std::wstring> failures[] = {{dirs, L"File access denied."},
+                                                               {last, L"Cannot create file " + last + L"."}};
     for (const auto& [unwritable, error] : failures) {
         m.ui.errors.clear();
         m.files.unwritable = {unwritable};
@@ -355,10 +336,8 @@ TEST_F(ToolPanel, AShutdownStoppedAtAnyStepPutsTheProgramBackAsItWas) {
         EXPECT_FALSE(m.shell.visible[m.shell.startButton]) << "the Start button is hidden again";
         EXPECT_EQ(app->Settings.readString(setting::Drive), L"C") << "the store is usable";
         for (auto* name : {L"TForm3", L"TForm8", L"TForm4"})
-            EXPECT_TRUE(m.form(name).visible())
-                << std::string(name, name + 6) << " is on screen again";
-        EXPECT_TRUE(app->flags.PanelUnfolded && app->flags.PlayerShown &&
-                    app->flags.FavouritesShown);
+            EXPECT_TRUE(m.form(name).visible()) << std::string(name, name + 6) << " is on screen again";
+        EXPECT_TRUE(app->flags.PanelUnfolded && app->flags.PlayerShown && app->flags.FavouritesShown);
     }
     m.files.unwritable.clear();
     m.ui.answers = {true};

@@ -44,8 +44,7 @@ class Toolkit {
     virtual void markApplicationToolWindow() = 0;
 
     // Runs a common open or save dialog modally; the chosen full path, or nothing when cancelled.
-    virtual std::optional<std::wstring> runFileDialog(FileDialogKind kind,
-                                                      const FileDialogSpec& params) = 0;
+    virtual std::optional<std::wstring> runFileDialog(FileDialogKind kind, const FileDialogSpec& params) = 0;
 
     // The keyboard's media keys, one object for the whole run.
     virtual MediaKeys& mediaKeys() = 0;

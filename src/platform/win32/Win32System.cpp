@@ -46,8 +46,7 @@ platform::LocalTime Win32System::localNow() {
 std::uint32_t Win32System::utcMillisecondsOfDay() {
     SYSTEMTIME st{};
     GetSystemTime(&st);
-    return ((std::uint32_t(st.wHour) * 60 + st.wMinute) * 60 + st.wSecond) * 1000 +
-           st.wMilliseconds;
+    return ((std::uint32_t(st.wHour) * 60 + st.wMinute) * 60 + st.wSecond) * 1000 + st.wMilliseconds;
 }
 
 std::wstring Win32System::shortDate(const platform::LocalTime& t) {
@@ -76,11 +75,9 @@ std::string Win32System::toAnsi(const std::wstring& text, bool* exact) {
     const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
     BOOL lossy = FALSE;
     BOOL* lossyOut = utf8 ? nullptr : &lossy;
-    int n = WideCharToMultiByte(CP_ACP, flags, text.data(), int(text.size()), nullptr, 0, nullptr,
-                                lossyOut);
+    int n = WideCharToMultiByte(CP_ACP, flags, text.data(), int(text.size()), nullptr, 0, nullptr, lossyOut);
     std::string out(std::size_t(n), '\0');
-    WideCharToMultiByte(CP_ACP, flags, text.data(), int(text.size()), out.data(), n, nullptr,
-                        lossyOut);
+    WideCharToMultiByte(CP_ACP, flags, text.data(), int(text.size()), out.data(), n, nullptr, lossyOut);
     if (exact)
         *exact = !lossy;
     return out;
@@ -100,12 +97,8 @@ bool Win32System::ansiIsMultiByte() {
     return GetCPInfo(CP_ACP, &info) && info.MaxCharSize > 1;
 }
 
-int Win32System::screenWidth() {
-    return screen().width;
-}
-int Win32System::screenHeight() {
-    return screen().height;
-}
+int Win32System::screenWidth() { return screen().width; }
+int Win32System::screenHeight() { return screen().height; }
 
 const Win32System::ScreenSize& Win32System::screen() {
     // In the 96-dpi units that every window position is given in (the same as pixels at 96

@@ -1,15 +1,15 @@
 #include "platform/win32/ui/Win32Form.h"
 #include "platform/win32/ui/GlyphPainter.h"
-#include "platform/win32/ui/TaskbarColour.h"
 #include "platform/win32/ui/Win32CheckBox.h"
 #include "platform/win32/ui/Win32Controls.h"
 #include "platform/win32/ui/Win32DirectoryListBox.h"
 #include "platform/win32/ui/Win32DriveComboBox.h"
-#include "platform/win32/ui/Win32Image.h"
 #include "platform/win32/ui/Win32ListBox.h"
 #include "platform/win32/ui/Win32ProgressBar.h"
-#include "platform/win32/ui/Win32ShellFolderTree.h"
 #include "platform/win32/ui/Win32ToolBar.h"
+#include "platform/win32/ui/Win32Image.h"
+#include "platform/win32/ui/Win32ShellFolderTree.h"
+#include "platform/win32/ui/TaskbarColour.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <algorithm>
 #include <commctrl.h>
@@ -20,13 +20,10 @@ namespace {
 
 DWORD styleFor(ui::Frame frame) {
     switch (frame) {
-    case ui::Frame::None:
-        return WS_POPUP | WS_CLIPCHILDREN;
-    case ui::Frame::Dialog:
-        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    case ui::Frame::None: return WS_POPUP | WS_CLIPCHILDREN;
+    case ui::Frame::Dialog: return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     case ui::Frame::Sizeable:
-        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
-               WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+        return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
     }
     return WS_POPUP;
 }
@@ -49,12 +46,10 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params)
     DWORD exStyle = exStyleFor(params);
     const DpiScale& dpi = toolkit.dpi();
     border_ = dpi.px(params.borderWidth);
-    RECT r{0, 0, dpi.px(params.clientWidth) + 2 * border_,
-           dpi.px(params.clientHeight) + 2 * border_};
+    RECT r{0, 0, dpi.px(params.clientWidth) + 2 * border_, dpi.px(params.clientHeight) + 2 * border_};
     AdjustWindowRectEx(&r, style, FALSE, exStyle);
-    createWindow(params.windowClass, exStyle, style, dpi.px(params.left), dpi.px(params.top),
-                 r.right - r.left, r.bottom - r.top, toolkit.appWindow(), nullptr,
-                 params.caption.c_str());
+    createWindow(params.windowClass, exStyle, style, dpi.px(params.left), dpi.px(params.top), r.right - r.left,
+                 r.bottom - r.top, toolkit.appWindow(), nullptr, params.caption.c_str());
     SendMessageW(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontFor(params.font)), FALSE);
 }
 
@@ -69,26 +64,24 @@ HFONT Win32Form::fontFor(const ui::Font& font) {
     for (auto& [f, handle] : fonts_)
         if (f.face == font.face && f.height == font.height && f.bold == font.bold)
             return handle.get();
-    HFONT h = CreateFontW(-dpi().px(font.height), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.face.c_str());
+    HFONT h = CreateFontW(-dpi().px(font.height), 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_DONTCARE, font.face.c_str());
     fonts_.emplace_back(font, UniqueFont(h));
     return h;
 }
 
 HWND Win32Form::tooltip() {
     if (!tooltip_) {
-        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+        tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
                                    GetModuleHandleW(nullptr), nullptr);
     }
     return tooltip_;
 }
 
 void Win32Form::setChildColours(HWND child, COLORREF text, std::optional<COLORREF> background) {
-    childColours_[child] =
-        ChildColours{text, UniqueBrush(background ? CreateSolidBrush(*background) : nullptr)};
+    childColours_[child] = ChildColours{text, UniqueBrush(background ? CreateSolidBrush(*background) : nullptr)};
 }
 
 void Win32Form::show() {
@@ -100,8 +93,7 @@ void Win32Form::show() {
     // making its other windows.
     UpdateWindow(hwnd());
     if (!overlay_ && !(GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD)) {
-        SetWindowPos(hwnd(), params_.topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(hwnd(), params_.topmost ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         if (params_.frame != ui::Frame::None)
             SetForegroundWindow(hwnd());
     }
@@ -109,9 +101,7 @@ void Win32Form::show() {
         toolkit_.dispatch(onShow);
 }
 
-void Win32Form::hide() {
-    ShowWindow(hwnd(), SW_HIDE);
-}
+void Win32Form::hide() { ShowWindow(hwnd(), SW_HIDE); }
 
 void Win32Form::close() {
     if (!isMain_) {
@@ -148,33 +138,25 @@ void Win32Form::showModal() {
     modal_ = false;
 }
 
-bool Win32Form::visible() const {
-    return IsWindowVisible(hwnd()) != 0;
-}
+bool Win32Form::visible() const { return IsWindowVisible(hwnd()) != 0; }
 
 // A window docked into another process's window goes with it: on Windows with WM_DESTROY,
 // under Wine without a message, which leaves the handle stale.
-bool Win32Form::exists() const {
-    return hwnd() && IsWindow(hwnd());
-}
+bool Win32Form::exists() const { return hwnd() && IsWindow(hwnd()); }
 
-const DpiScale& Win32Form::dpi() const {
-    return toolkit_.dpi();
-}
+const DpiScale& Win32Form::dpi() const { return toolkit_.dpi(); }
 
 Rect Win32Form::bounds() const {
     RECT r{};
     GetWindowRect(hwnd(), &r);
-    if (HWND parent = GetParent(hwnd());
-        parent && (GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD))
+    if (HWND parent = GetParent(hwnd()); parent && (GetWindowLongPtrW(hwnd(), GWL_STYLE) & WS_CHILD))
         MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
     return dpi().units(r);
 }
 
 void Win32Form::setBounds(const Rect& r) {
     const RECT p = dpi().px(r);
-    SetWindowPos(hwnd(), nullptr, p.left, p.top, p.right - p.left, p.bottom - p.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd(), nullptr, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32Form::dock(WindowId parent, const Rect& where) {
@@ -297,8 +279,7 @@ ui::PopupMenu& Win32Form::addPopupMenu() {
 }
 
 ui::Timer& Win32Form::addTimer(int intervalMs, std::function<void()> onTick) {
-    timers_.push_back(std::make_unique<Win32Timer>(*this, UINT_PTR(timers_.size() + 1), intervalMs,
-                                                   std::move(onTick)));
+    timers_.push_back(std::make_unique<Win32Timer>(*this, UINT_PTR(timers_.size() + 1), intervalMs, std::move(onTick)));
     return *timers_.back();
 }
 
@@ -400,8 +381,7 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_DRAWITEM: {
         auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (item && item->CtlType != ODT_MENU &&
-            SendMessageW(item->hwndItem, ReflectedDrawItem, wParam, lParam))
+        if (item && item->CtlType != ODT_MENU && SendMessageW(item->hwndItem, ReflectedDrawItem, wParam, lParam))
             return TRUE;
         break;
     }
@@ -443,8 +423,7 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return WindowBase::onMessage(message, wParam, lParam);
 }

@@ -62,12 +62,9 @@ class Win32Form : public WindowBase, public ui::Form {
     HBRUSH faceBrush() const { return background_.get(); }
     // The control-colour answer for a child that asked with WM_CTLCOLOR*; without a background
     // of its own the child shows the form's background.
-    void setChildColours(HWND child, COLORREF text,
-                         std::optional<COLORREF> background = std::nullopt);
+    void setChildColours(HWND child, COLORREF text, std::optional<COLORREF> background = std::nullopt);
     // Runs `handler` with the notification code of each WM_COMMAND from control `id`.
-    void onCommand(int id, std::function<void(WORD)> handler) {
-        commands_[id] = std::move(handler);
-    }
+    void onCommand(int id, std::function<void(WORD)> handler) { commands_[id] = std::move(handler); }
     // Answers each WM_NOTIFY from control `id` with `handler`'s result; a null handler stops that.
     void onNotify(int id, std::function<LRESULT(NMHDR&)> handler);
 
@@ -106,8 +103,8 @@ class Win32Form : public WindowBase, public ui::Form {
     HWND dockedTo_ = nullptr;
     RECT dockOffset_{};    // in the taskbar's client pixels
     bool overlay_ = false; // standing over the taskbar instead of inside it
-    int overlayClip_ = -1; // the height left by the taskbar's bottom edge; -1: not cut
-    int border_ = 0;       // the inner border, in pixels
+    int overlayClip_ = -1;  // the height left by the taskbar's bottom edge; -1: not cut
+    int border_ = 0;        // the inner border, in pixels
     std::vector<std::unique_ptr<ui::Control>> controls_;
     std::vector<std::unique_ptr<ui::PopupMenu>> menus_;
     std::vector<std::unique_ptr<ui::Timer>> timers_;

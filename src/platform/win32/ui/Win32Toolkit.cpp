@@ -168,9 +168,7 @@ std::unique_ptr<ui::Form> Win32Toolkit::createForm(const ui::FormSpec& params) {
     return std::make_unique<Win32Form>(*this, params);
 }
 
-WindowId Win32Toolkit::applicationWindow() const {
-    return reinterpret_cast<WindowId>(app_.hwnd());
-}
+WindowId Win32Toolkit::applicationWindow() const { return reinterpret_cast<WindowId>(app_.hwnd()); }
 
 void Win32Toolkit::markApplicationToolWindow() {
     LONG_PTR style = GetWindowLongPtrW(app_.hwnd(), GWL_EXSTYLE);
@@ -193,14 +191,11 @@ void Win32Toolkit::letUncoveredWindowsRepaint() {
         const DWORD elapsed = GetTickCount() - start;
         if (elapsed >= RepaintWaitMs)
             return;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, RepaintWaitMs - elapsed,
-                                  QS_PAINT | QS_SENDMESSAGE);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, RepaintWaitMs - elapsed, QS_PAINT | QS_SENDMESSAGE);
     }
 }
 
-std::unique_ptr<ui::BusyScope> Win32Toolkit::beginBusy() {
-    return std::make_unique<Win32BusyScope>();
-}
+std::unique_ptr<ui::BusyScope> Win32Toolkit::beginBusy() { return std::make_unique<Win32BusyScope>(); }
 
 bool Win32Toolkit::pumpUntil(const std::function<bool()>& done) {
     MSG msg;

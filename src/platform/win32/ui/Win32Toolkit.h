@@ -49,8 +49,7 @@ class Win32Toolkit : public ui::Toolkit {
     void showError(const std::wstring& text) override;
     WindowId applicationWindow() const override;
     void markApplicationToolWindow() override;
-    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind,
-                                              const ui::FileDialogSpec& params) override;
+    std::optional<std::wstring> runFileDialog(ui::FileDialogKind kind, const ui::FileDialogSpec& params) override;
     void run(ui::Form& mainForm) override;
     ui::MediaKeys& mediaKeys() override;
     void acceptDrops(ui::Control& target, ui::DropHandler onDrop) override;

@@ -18,6 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vx::win32::Win32System system;
     vx::win32::Win32Shell shell;
     vx::win32::Win32Toolkit toolkit(vx::Application::Title);
+    toolkit.onScreenChanged = [&system] { system.screenChanged(); };
     vx::win32::Win32Mci mci;
     vx::win32::Win32SystemActions actions;
     vx::win32::Win32Screen screen;

@@ -18,7 +18,12 @@ TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
     app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
     app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };
     app.platform.ui.onSessionEnding = [this] { SessionEnding(); };
-    app.platform.ui.onWatch = [this] { keepBar(); };
+    // The taskbar or the screen may have changed: nothing here runs while nothing changes.
+    app.platform.ui.onWatch = [this] {
+        layoutCurrent_ = false;
+        keepBar();
+        followTaskbar();
+    };
 }
 
 void TForm1::makeWindow() {
@@ -56,7 +61,6 @@ void TForm1::makeWindow() {
     SpeedButton2->setPopupMenu(PopupMenu1);
 
     window_->onClose = [this] { FormClose(); };
-    window_->addTimer(ShellWatchMs, [this] { followTaskbar(); });
 }
 
 std::function<void()> TForm1::whenWindowsMade(void (TForm1::*handler)()) {
@@ -80,7 +84,9 @@ void TForm1::FormCreate() {
 }
 
 TaskbarPlaces TForm1::places() {
-    if (TaskbarWnd) {
+    // Read once after each change the watch hears of, not for every window placed.
+    if (TaskbarWnd && !layoutCurrent_) {
+        layoutCurrent_ = true;
         // A taskbar that has gone keeps its last layout until the shell announces a new one.
         if (auto now = app_.platform.shell.taskbarLayout(TaskbarWnd, StartButtonWnd))
             layout_ = *now;
@@ -108,6 +114,8 @@ void TForm1::Pusk(bool show) {
     TaskbarWnd = shell.findTaskbar();
     StartButtonWnd = TaskbarWnd ? shell.startWindow(TaskbarWnd) : 0;
     layout_ = TaskbarWnd ? shell.taskbarLayout(TaskbarWnd, StartButtonWnd) : std::nullopt;
+    layoutCurrent_ = true;
+    app_.platform.ui.watchTaskbar(TaskbarWnd, StartButtonWnd);
     // A Start button that the taskbar draws itself does not hide: the bar covers it instead.
     if (StartButtonWnd && !startDrawn())
         shell.show(StartButtonWnd, show);

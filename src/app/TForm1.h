@@ -19,7 +19,6 @@ class TForm1 {
   public:
     static constexpr std::uint8_t BarHeight = 24;
     static constexpr int BarWidth = 50;
-    static constexpr int ShellWatchMs = 250;
     // How long Power waits for the end of the session before the program runs on.
     static constexpr std::uint32_t ShutdownWaitMs = 30000;
 
@@ -55,8 +54,9 @@ class TForm1 {
     void ScreenShot(const std::wstring& fileName);
     // The shell shows its Start button again when it lays out the taskbar: hide it again.
     void keepStartButtonHidden();
-    // The watch: the Start button stays hidden, and the bar follows the taskbar and its Start
-    // button when they move, change size or hide.
+    // The watch, on the toolkit's events: the Start button stays hidden, and the bar follows the
+    // taskbar and its Start button when they move, change size or hide; it docks again only
+    // when its place changed.
     void followTaskbar();
     // Where the windows stand against the taskbar as it is now.
     TaskbarPlaces places();
@@ -110,7 +110,8 @@ class TForm1 {
     std::uint64_t shutdownRequestedAt_ = 0; // on the system's steady clock, in ms
     WindowFlags windowsBeforeShutdown_;
     std::optional<platform::TaskbarLayout> layout_; // the taskbar as last seen; none without one
-    std::optional<Rect> barPlace_;                   // where the bar was last docked
+    bool layoutCurrent_ = false;   // layout_ was read after the last change the watch heard of
+    std::optional<Rect> barPlace_; // where the bar was last docked
 
   public:
     // The media engine of the program; the player plays through it.

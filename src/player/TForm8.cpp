@@ -40,12 +40,15 @@ bool isDroppedPlaylist(const std::wstring& path) {
 
 } // namespace
 
-// Brings the claim on the media keys in line with the engine when a handler ends, also when it
-// ends with an error (an entry that would not open leaves no device open).
+// Brings the claim on the media keys, and the timer, in line with the engine when a handler
+// ends, also when it ends with an error (an entry that would not open leaves no device open).
 class TForm8::MediaKeysClaim {
   public:
     explicit MediaKeysClaim(TForm8& form) : form_(form) {}
-    ~MediaKeysClaim() { form_.claimMediaKeys(); }
+    ~MediaKeysClaim() {
+        form_.claimMediaKeys();
+        form_.timeWhilePlaying();
+    }
     MediaKeysClaim(const MediaKeysClaim&) = delete;
     MediaKeysClaim& operator=(const MediaKeysClaim&) = delete;
 
@@ -105,6 +108,7 @@ TForm8::TForm8(Application& app) : app_(app) {
     ListBox1->onKeyDown = [this](int key) { ListBox1KeyDown(key); };
     ListBox1->onDblClick = [this] { ListBox1DblClick(); };
     Timer1 = &window_->addTimer(1000, [this] { Timer1Timer(); });
+    Timer1->setEnabled(false); // until a track plays
 
     SaveDialog1.defaultExtension = L"m3u";
     SaveDialog1.filter = L"Winamp Playlist|*.m3u";
@@ -197,6 +201,12 @@ void TForm8::closeMediaEngine() {
 
 void TForm8::claimMediaKeys() {
     app_.platform.ui.mediaKeys().setClaimed(playlist->TrackLoaded && engine().started());
+}
+
+void TForm8::timeWhilePlaying() {
+    // The time left and the end of the track are looked at once a second while a track is under
+    // way; a stopped player wakes for nothing.
+    Timer1->setEnabled(engine().started());
 }
 
 void TForm8::saveLastPlaylist() { playlist->saveLast(); }

@@ -52,6 +52,8 @@ class TForm8 {
     // anywhere, and gives them back to other programs once playback stops (the stop plate or
     // key, an entry that would not open).
     void claimMediaKeys();
+    // Runs Timer1 while a track plays or is paused, and stops it once playback stops.
+    void timeWhilePlaying();
     // Files and folders dropped on the list, in drop order: a folder appends its media files as
     // "Добавить папку" does, a playlist (".m3u", ".m3u8" in any case) is read after the end of
     // the list, any other file is appended as "Добавить файл" appends it. Nothing starts.

@@ -4,8 +4,8 @@
 #include "platform/ui/Toolkit.h"
 #include <deque>
 #include <map>
-#include <set>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -279,6 +279,7 @@ class FakeForm : public ui::Form {
     void setBounds(const Rect& r) override { bounds_ = r; }
     void dock(WindowId parent, const Rect& where) override;
     void dockAt(WindowId parent, const Rect& where) {
+        ++docks;
         dockedTo = parent;
         bounds_ = where;
         docked = true;
@@ -347,6 +348,7 @@ class FakeForm : public ui::Form {
     bool visible_ = false;
     bool closed = false; // the main window's close ended the program
     bool docked = false;
+    int docks = 0;
     bool lost = false; // destroyed along with the window it was docked into
     WindowId dockedTo = 0;
     int modalShows = 0;
@@ -459,6 +461,8 @@ class FakeToolkit : public ui::Toolkit {
         if (auto due = std::exchange(pending, nullptr))
             fire(due);
     }
+    std::pair<WindowId, WindowId> watched; // the taskbar and Start window watched now
+    void watchTaskbar(WindowId taskbar, WindowId start) override { watched = {taskbar, start}; }
 
     FakeForm* form(const std::wstring& windowClass) const {
         for (auto* f : forms)

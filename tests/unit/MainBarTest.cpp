@@ -58,20 +58,18 @@ TEST_F(MainBar, DocksInPlaceOfTheHiddenStartButtonAndKeepsItHidden) {
     EXPECT_EQ(barForm().bounds(), (Rect{3, 0, 50, 24}));
     EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
     EXPECT_EQ(bar().StartButtonWnd, m.shell.startButton);
+    EXPECT_EQ(m.ui.watched, std::make_pair(m.shell.taskbar, m.shell.startButton));
 
     m.shell.visible[m.shell.startButton] = true; // the shell laid out its buttons again
-    for (auto& t : barForm().timers)
-        t->onTick();
+    m.ui.fire(m.ui.onWatch);
     EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
 
     m.ui.click(*bar().SpeedButton1); // a press in progress is not cancelled by hiding
     m.shell.visible[m.shell.startButton] = true;
-    for (auto& t : barForm().timers)
-        t->onTick();
+    m.ui.fire(m.ui.onWatch);
     EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
     m.shell.captured = 0;
-    for (auto& t : barForm().timers)
-        t->onTick();
+    m.ui.fire(m.ui.onWatch);
     EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
 }
 
@@ -150,8 +148,7 @@ TEST_F(MainBar, CloseAnsweredYesFoldsReleasesAndShowsTheStartButton) {
     EXPECT_FALSE(m.files.exists(m.programFolder() + L"Last.m3u")) << "an empty playlist writes nothing";
 
     // The watch that keeps the Start button hidden stands down once the exit has shown it.
-    for (auto& t : barForm().timers)
-        t->onTick();
+    m.ui.fire(m.ui.onWatch);
     EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
 }
 
@@ -237,13 +234,13 @@ TEST(MainBarStart, SecondaryWindowsStandBesideTheToolPanel) {
 }
 
 TEST_F(MainBar, TheBarFollowsTheTaskbarAndTheWindowsBesideItTakeTheirNewPlaceWhenShown) {
-    auto tick = [this] {
-        for (auto& t : barForm().timers)
-            t->onTick();
-    };
+    auto tick = [this] { m.ui.fire(m.ui.onWatch); };
+    const int docks = barForm().docks;
     m.shell.layout = {{0, 0, 1024, 40}, {0, 0, 48, 40}, false}; // moved to the top, 40 high
     tick();
     EXPECT_EQ(barForm().bounds(), (Rect{3, 8, 50, 24})) << "centred across the taller taskbar";
+    tick(); // the same layout announced again
+    EXPECT_EQ(barForm().docks, docks + 1) << "docked again once, for the one change";
     m.ui.click(left());
     EXPECT_EQ(m.form(L"TForm3").bounds(), (Rect{4, 40, 28, 180})) << "the panel hangs below it";
     m.ui.click(*app->Form3->ToolButton3);
@@ -290,8 +287,7 @@ TEST(MainBarStart, OnATaskbarThatDrawsItsStartButtonTheBarCoversItAndOpensStartB
 
     // An app is pinned: the centred Start button moves, and the bar with it at the next tick.
     m.shell.layout.start.left = 446;
-    for (auto& t : bar.timers)
-        t->onTick();
+    m.ui.fire(m.ui.onWatch);
     EXPECT_EQ(bar.bounds(), (Rect{445, 12, 50, 24}));
     EXPECT_TRUE(m.shell.visible[m.shell.startButton]);
 
@@ -307,6 +303,8 @@ TEST_F(MainBar, ShellRestartDocksIntoTheNewTaskbarAndHidesItsStartButton) {
     m.shell.visible[301] = true;
     m.ui.fire(m.ui.onTaskbarCreated);
     EXPECT_EQ(barForm().dockedTo, WindowId(300));
+    EXPECT_EQ(m.ui.watched, std::make_pair(WindowId(300), WindowId(301)))
+        << "the new taskbar is watched";
     EXPECT_EQ(barForm().bounds(), (Rect{3, 0, 50, 24}));
     EXPECT_FALSE(m.shell.visible[301]);
     EXPECT_FALSE(barForm().closed);

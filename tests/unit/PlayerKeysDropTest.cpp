@@ -15,14 +15,19 @@ namespace {
 struct PlayerKeysDrop : PlayerFixture {
     fakes::FakeListBox& shown() { return static_cast<fakes::FakeListBox&>(*player().ListBox1); }
     fakes::FakeListBox& stored() { return static_cast<fakes::FakeListBox&>(*player().PathList); }
-    bool claimed() { return m.ui.keys.claimed(); }
+    // The timer wakes the player exactly while the keys are claimed: while a track is under way.
+    bool claimed() {
+        EXPECT_EQ(player().Timer1->enabled(), m.ui.keys.claimed())
+            << "the timer runs while a track plays";
+        return m.ui.keys.claimed();
+    }
     bool key(MediaKey k) { return m.ui.pressMediaKey(k); }
     bool drop(std::vector<ui::DroppedItem> items) { return m.ui.drop(*player().ListBox1, items); }
 };
 
 } // namespace
 
-TEST_F(PlayerKeysDrop, KeysAreClaimedOnlyWhileATrackPlaysOrIsPaused) {
+TEST_F(PlayerKeysDrop, KeysAreClaimedAndTheTimerRunsOnlyWhileATrackPlaysOrIsPaused) {
     fill(2);
     EXPECT_FALSE(claimed()) << "nothing loaded at start: the keys stay with other programs";
     for (MediaKey k : {MediaKey::PlayPause, MediaKey::Stop, MediaKey::NextTrack, MediaKey::PreviousTrack})

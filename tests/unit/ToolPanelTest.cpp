@@ -311,8 +311,7 @@ TEST_F(ToolPanel, RefusedShutdownReportsAndKeepsTheProgramRunning) {
         EXPECT_FALSE(m.shell.visible[m.shell.startButton]) << "the Start button is hidden again";
         EXPECT_FALSE(m.form(L"TForm1").closed);
         m.shell.visible[m.shell.startButton] = true; // and the watch keeps it hidden
-        for (auto& t : m.form(L"TForm1").timers)
-            t->onTick();
+        m.ui.fire(m.ui.onWatch);
         EXPECT_FALSE(m.shell.visible[m.shell.startButton]);
     }
 }

@@ -4,8 +4,8 @@
 #include "platform/ui/Form.h"
 #include "platform/ui/MediaKeys.h"
 #include <functional>
-#include <optional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vx::ui {
@@ -56,16 +56,22 @@ class Toolkit {
     // Shows the busy cursor until the returned scope ends.
     virtual std::unique_ptr<BusyScope> beginBusy() = 0;
 
-    // Runs when the shell has (re)created its taskbar ("TaskbarCreated"), after a restart of the shell.
+    // Runs when the shell has (re)created its taskbar ("TaskbarCreated"), after a restart of the
+    // shell.
     std::function<void()> onTaskbarCreated;
     // Runs when Windows calls off a shutdown it had begun, after this program had agreed to end.
     std::function<void()> onShutdownCancelled;
     // Runs when Windows ends the session: the program is ended when this returns.
     std::function<void()> onSessionEnding;
-    // Runs every WatchMs on a window that no other program can take away, and at once when the
-    // main window is destroyed by someone else.
+    // Runs when the taskbar or the screen may have changed: the watched taskbar or its Start
+    // window moved, changed size, showed, hid or went; the screen's size, work area, settings
+    // or dots per inch changed; or the main window was destroyed by someone else. A burst of
+    // such events runs it once. Nothing runs it while nothing changes.
     std::function<void()> onWatch;
-    static constexpr int WatchMs = 500;
+    // Watches the taskbar and its Start window (either may be 0) from now on, instead of the
+    // windows watched before. Where the system tells nothing of another program's windows, a
+    // check at most once a second stands in for those events.
+    virtual void watchTaskbar(WindowId taskbar, WindowId start) = 0;
     // Runs onDue once, delayMs from now, on the window that no other program can take away. A
     // later call replaces the one waiting; an empty onDue cancels it.
     virtual void runOnceAfter(int delayMs, std::function<void()> onDue) = 0;

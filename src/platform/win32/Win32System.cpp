@@ -124,8 +124,19 @@ bool Win32System::isMultiByte(unsigned codePage) {
     return GetCPInfo(codePage, &info) && info.MaxCharSize > 1;
 }
 
-// In the 96-dpi units that every window position is given in (the same as pixels at 96 dpi).
-int Win32System::screenWidth() { return DpiScale::ofScreen().units(GetSystemMetrics(SM_CXSCREEN)); }
-int Win32System::screenHeight() { return DpiScale::ofScreen().units(GetSystemMetrics(SM_CYSCREEN)); }
+int Win32System::screenWidth() { return screen().width; }
+int Win32System::screenHeight() { return screen().height; }
+
+const Win32System::ScreenSize& Win32System::screen() {
+    // In the 96-dpi units that every window position is given in (the same as pixels at 96
+    // dpi). Reading the dots per inch takes a device context of the screen: once, and again
+    // only after the screen changed.
+    if (!screen_) {
+        const DpiScale dpi = DpiScale::ofScreen();
+        screen_ = ScreenSize{dpi.units(GetSystemMetrics(SM_CXSCREEN)),
+                             dpi.units(GetSystemMetrics(SM_CYSCREEN))};
+    }
+    return *screen_;
+}
 
 } // namespace vx::win32

@@ -1,5 +1,6 @@
 #pragma once
 #include "platform/System.h"
+#include <optional>
 
 namespace vx::win32 {
 
@@ -19,6 +20,16 @@ class Win32System : public platform::System {
     bool isMultiByte(unsigned codePage) override;
     int screenWidth() override;
     int screenHeight() override;
+    // The screen's size or dots per inch may have changed: read them again when next asked.
+    void screenChanged() { screen_.reset(); }
+
+  private:
+    struct ScreenSize {
+        int width;
+        int height;
+    };
+    const ScreenSize& screen();
+    std::optional<ScreenSize> screen_;
 };
 
 // True when the program runs under Wine (ntdll exports wine_get_version).

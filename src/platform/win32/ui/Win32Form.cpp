@@ -18,10 +18,6 @@ namespace vx::win32 {
 
 namespace {
 
-// While docked: the overlay follows the taskbar and the face follows its colour.
-constexpr UINT_PTR DockTimerId = 0x7E01;
-constexpr UINT DockIntervalMs = 500;
-
 DWORD styleFor(ui::Frame frame) {
     switch (frame) {
     case ui::Frame::None: return WS_POPUP | WS_CLIPCHILDREN;
@@ -58,6 +54,7 @@ Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params)
 }
 
 Win32Form::~Win32Form() {
+    toolkit_.removeDocked(*this);
     controls_.clear();
     if (tooltip_)
         DestroyWindow(tooltip_);
@@ -169,7 +166,9 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
     dockOffset_ = p;
     if (!taskbar) {
         // A window standing alone on the screen keeps its own face.
-        SetWindowPos(hwnd(), HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top, SWP_NOACTIVATE);
+        toolkit_.removeDocked(*this);
+        SetWindowPos(hwnd(), HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top,
+                     SWP_NOACTIVATE);
         setFace(colourRef(params_.background));
         return;
     }
@@ -185,9 +184,15 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
         SetWindowPos(hwnd(), HWND_TOP, p.left, p.top, p.right - p.left, p.bottom - p.top,
                      SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }
+    // The colour is read once here, and again only when the system says colours changed.
     followTaskbarColour();
     if (overlay_ || params_.transparentBackground)
-        SetTimer(hwnd(), DockTimerId, DockIntervalMs, nullptr);
+        toolkit_.addDocked(*this);
+}
+
+void Win32Form::followDock() {
+    if (overlay_ && exists())
+        placeOverlay();
 }
 
 void Win32Form::followTaskbarColour() {
@@ -227,8 +232,10 @@ void Win32Form::placeOverlay() {
     // With the taskbar gone the bar stays a stay-on-top window at the same offset on the screen.
     if (IsWindow(dockedTo_))
         ClientToScreen(dockedTo_, &origin);
-    SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + o.left, origin.y + o.top, o.right - o.left, o.bottom - o.top,
-                 SWP_NOACTIVATE);
+    // Placed again at each check, and raised: the taskbar comes above it whenever the shell
+    // lays out its buttons.
+    SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + o.left, origin.y + o.top, o.right - o.left,
+                 o.bottom - o.top, SWP_NOACTIVATE);
     // A taskbar lower than the window: the part below its bottom edge is cut away, so nothing
     // of the program hangs under the taskbar. The window keeps its size, and so its layout.
     RECT client{};
@@ -401,12 +408,6 @@ LRESULT Win32Form::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     case WM_TIMER:
-        if (wParam == DockTimerId) {
-            if (overlay_)
-                placeOverlay();
-            followTaskbarColour();
-            return 0;
-        }
         for (auto& timer : timers_)
             static_cast<Win32Timer&>(*timer).fire(UINT_PTR(wParam));
         return 0;

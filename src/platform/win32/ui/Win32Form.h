@@ -4,9 +4,9 @@
 #include "platform/win32/ui/Dpi.h"
 #include "platform/win32/ui/WindowBase.h"
 #include <functional>
-#include <optional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vx::win32 {
@@ -68,12 +68,17 @@ class Win32Form : public WindowBase, public ui::Form {
     // Answers each WM_NOTIFY from control `id` with `handler`'s result; a null handler stops that.
     void onNotify(int id, std::function<LRESULT(NMHDR&)> handler);
 
+    // Docked: stands over the taskbar where it has moved to (under Wine, where the form is a
+    // window of its own over the taskbar, not its child).
+    void followDock();
+    // The face takes the taskbar's colour as it is now.
+    void followTaskbarColour();
+
   protected:
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
     void placeOverlay();
-    void followTaskbarColour();
     void setFace(COLORREF colour);
     void paintBorder();
 

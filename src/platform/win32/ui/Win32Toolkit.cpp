@@ -3,31 +3,62 @@
 #include "platform/win32/Win32System.h"
 #include "platform/win32/ui/Win32BusyScope.h"
 #include "platform/win32/ui/Win32Form.h"
-#include <commctrl.h>
 #include <algorithm>
+#include <commctrl.h>
 #include <utility>
 
 namespace vx::win32 {
 
 namespace {
-constexpr UINT_PTR WatchTimerId = 1;
+constexpr UINT_PTR CheckTimerId = 1;
 constexpr UINT_PTR OnceTimerId = 2;
+constexpr UINT CheckIntervalMs = 1000;
+constexpr ULONG CheckToleranceMs = 500;
 constexpr UINT WatchNow = WM_APP + 0x301;
-} // namespace
 
-ApplicationWindow::ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated,
-                                     std::function<void()> onShutdownCancelled,
-                                     std::function<void()> onSessionEnding, std::function<void()> onWatch)
-    : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")), onTaskbarCreated_(std::move(onTaskbarCreated)),
-      onShutdownCancelled_(std::move(onShutdownCancelled)), onSessionEnding_(std::move(onSessionEnding)),
-      onWatch_(std::move(onWatch)) {
-    registerClass(L"TApplication");
-    createWindow(L"TApplication", 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0, 0, nullptr,
-                 nullptr, title.c_str());
-    SetTimer(hwnd(), WatchTimerId, ui::Toolkit::WatchMs, nullptr);
+// A timer that the system may fire up to `tolerance` late, to wake the processor together with
+// other timers; a plain timer on systems before Windows 8.
+void setCoalescableTimer(HWND window, UINT_PTR id, UINT intervalMs, ULONG tolerance) {
+    using SetCoalescable = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC, ULONG);
+    static const auto set = reinterpret_cast<SetCoalescable>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetCoalescableTimer")));
+    if (!set || !set(window, id, intervalMs, nullptr, tolerance))
+        SetTimer(window, id, intervalMs, nullptr);
 }
 
-void ApplicationWindow::watchSoon() const { PostMessageW(hwnd(), WatchNow, 0, 0); }
+bool isSetting(LPARAM lParam, const wchar_t* name) {
+    const auto* text = reinterpret_cast<const wchar_t*>(lParam);
+    return text && lstrcmpiW(text, name) == 0;
+}
+
+} // namespace
+
+ApplicationWindow::ApplicationWindow(Win32Toolkit& toolkit, const std::wstring& title)
+    : toolkit_(toolkit), taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
+    registerClass(L"TApplication");
+    createWindow(L"TApplication", 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 0, 0, 0,
+                 0, nullptr, nullptr, title.c_str());
+}
+
+void ApplicationWindow::watchSoon() {
+    if (!watchPosted_ && PostMessageW(hwnd(), WatchNow, 0, 0))
+        watchPosted_ = true;
+}
+
+void ApplicationWindow::checkOften(bool on) {
+    if (on == checking_)
+        return;
+    checking_ = on;
+    if (on)
+        setCoalescableTimer(hwnd(), CheckTimerId, CheckIntervalMs, CheckToleranceMs);
+    else
+        KillTimer(hwnd(), CheckTimerId);
+}
+
+void ApplicationWindow::watch() {
+    watchPosted_ = false;
+    toolkit_.followTaskbar();
+}
 
 void ApplicationWindow::runOnceAfter(int delayMs, std::function<void()> onDue) {
     onDue_ = std::move(onDue);
@@ -42,41 +73,112 @@ LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
     // Top-level and never destroyed while the program runs, this window hears the shell's
     // broadcast after the taskbar has been recreated.
     if (message == taskbarCreated_ && taskbarCreated_ != 0) {
-        onTaskbarCreated_();
+        toolkit_.dispatch([this] {
+            if (toolkit_.onTaskbarCreated)
+                toolkit_.onTaskbarCreated();
+        });
         return 0;
     }
-    // After every top-level window has agreed to end the session, a refusal elsewhere or the
-    // user's cancel brings WM_ENDSESSION with FALSE: the session goes on.
-    if (message == WM_ENDSESSION && !wParam) {
-        onShutdownCancelled_();
+    switch (message) {
+    case WM_ENDSESSION:
+        // After every top-level window has agreed to end the session, a refusal elsewhere or
+        // the user's cancel brings WM_ENDSESSION with FALSE: the session goes on. Otherwise the
+        // session ends, and the program is ended when this returns: the exit sequence runs now.
+        toolkit_.dispatch([this, ends = wParam != 0] {
+            auto& handler = ends ? toolkit_.onSessionEnding : toolkit_.onShutdownCancelled;
+            if (handler)
+                handler();
+        });
         return 0;
-    }
-    // The session ends: the program is ended when this returns, so the exit sequence runs now.
-    if (message == WM_ENDSESSION) {
-        onSessionEnding_();
+    case WM_TIMER:
+        if (wParam == OnceTimerId) {
+            KillTimer(hwnd(), OnceTimerId);
+            if (auto due = std::exchange(onDue_, nullptr))
+                due();
+            return 0;
+        }
+        if (wParam != CheckTimerId)
+            break;
+        watch();
         return 0;
-    }
-    // A window docked into another process's window can vanish without any message (Wine): the
-    // watch looks for that on a timer.
-    if (message == WM_TIMER && wParam == OnceTimerId) {
-        KillTimer(hwnd(), OnceTimerId);
-        if (auto due = std::exchange(onDue_, nullptr))
-            due();
+    case WatchNow:
+        watch();
         return 0;
-    }
-    if ((message == WM_TIMER && wParam == WatchTimerId) || message == WatchNow) {
-        onWatch_();
-        return 0;
+    case WM_DISPLAYCHANGE:
+    case WM_DPICHANGED:
+        toolkit_.screenChanged();
+        watchSoon();
+        break;
+    case WM_SETTINGCHANGE:
+        // The work area ("TraySettings" or SPI_SETWORKAREA) follows the taskbar; the light or
+        // dark colours ("ImmersiveColorSet") change the taskbar's face.
+        if (isSetting(lParam, L"ImmersiveColorSet"))
+            toolkit_.followColours();
+        toolkit_.screenChanged();
+        watchSoon();
+        break;
+    case WM_DWMCOLORIZATIONCOLORCHANGED:
+    case WM_THEMECHANGED:
+    case WM_SYSCOLORCHANGE:
+        toolkit_.followColours();
+        break;
+    default:
+        break;
     }
     return WindowBase::onMessage(message, wParam, lParam);
 }
 
 Win32Toolkit::Win32Toolkit(const std::wstring& title)
-    : app_(title, relay(onTaskbarCreated), relay(onShutdownCancelled), relay(onSessionEnding), relay(onWatch)),
-      underWine_(runningUnderWine()),
-      childDockForced_(GetEnvironmentVariableW(L"VEXTRAL_TEST_CHILD_DOCK", nullptr, 0) > 0) {
+    : underWine_(runningUnderWine()),
+      childDockForced_(GetEnvironmentVariableW(L"VEXTRAL_TEST_CHILD_DOCK", nullptr, 0) > 0),
+      app_(*this, title) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&icc);
+}
+
+void Win32Toolkit::watchTaskbar(WindowId taskbar, WindowId start) {
+    HWND bar = reinterpret_cast<HWND>(taskbar);
+    HWND button = reinterpret_cast<HWND>(start);
+    // Wine 8 tells nothing of a window moving, showing, hiding or going (it sends only the
+    // creation of windows, of every process alike), and a window docked into another
+    // process's window vanishes there without a message: the check stands in for the hook.
+    if (underWine_) {
+        app_.checkOften(bar != nullptr);
+        return;
+    }
+    if (!taskbarHook_ || !taskbarHook_->watches(bar, button)) {
+        taskbarHook_.reset(); // one hook at a time
+        if (bar)
+            taskbarHook_ =
+                std::make_unique<WinEventHook>(bar, button, [this] { app_.watchSoon(); });
+    }
+    app_.checkOften(bar && !taskbarHook_->active());
+}
+
+void Win32Toolkit::addDocked(Win32Form& form) {
+    if (std::find(docked_.begin(), docked_.end(), &form) == docked_.end())
+        docked_.push_back(&form);
+}
+
+void Win32Toolkit::removeDocked(Win32Form& form) {
+    std::erase(docked_, &form);
+}
+
+void Win32Toolkit::followTaskbar() {
+    for (Win32Form* form : docked_)
+        form->followDock();
+    if (onWatch)
+        dispatch(onWatch);
+}
+
+void Win32Toolkit::followColours() {
+    for (Win32Form* form : docked_)
+        form->followTaskbarColour();
+}
+
+void Win32Toolkit::screenChanged() {
+    if (onScreenChanged)
+        onScreenChanged();
 }
 
 std::unique_ptr<ui::Form> Win32Toolkit::createForm(const ui::FormSpec& params) {
@@ -94,13 +196,8 @@ void Win32Toolkit::runOnceAfter(int delayMs, std::function<void()> onDue) {
     app_.runOnceAfter(delayMs, onDue ? [this, onDue] { dispatch(onDue); } : std::function<void()>());
 }
 
-void Win32Toolkit::dispatch(const std::function<void()>& handler) { ui::guarded(*this, handler); }
-
-std::function<void()> Win32Toolkit::relay(std::function<void()>& handler) {
-    return [this, &handler] {
-        if (handler)
-            dispatch(handler);
-    };
+void Win32Toolkit::dispatch(const std::function<void()>& handler) {
+    ui::guarded(*this, handler);
 }
 
 // Only paint messages and messages sent by other threads are handled, so no click or key can

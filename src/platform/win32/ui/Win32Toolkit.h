@@ -1,23 +1,30 @@
 #pragma once
 #include "platform/ui/Toolkit.h"
 #include "platform/win32/ui/Dpi.h"
-#include "platform/win32/ui/WindowBase.h"
 #include "platform/win32/ui/Win32DropTarget.h"
 #include "platform/win32/ui/Win32MediaKeys.h"
+#include "platform/win32/ui/WinEventHook.h"
+#include "platform/win32/ui/WindowBase.h"
 #include <functional>
 #include <memory>
 #include <vector>
 
 namespace vx::win32 {
 
-// The hidden application window: top-level, owner of every other window of the program.
+class Win32Form;
+class Win32Toolkit;
+
+// The hidden application window: top-level, owner of every other window of the program. Being
+// top-level, it hears the system's broadcasts: the shell's new taskbar, the end of the session,
+// and the changes of the screen and its colours.
 class ApplicationWindow : public WindowBase {
   public:
-    ApplicationWindow(const std::wstring& title, std::function<void()> onTaskbarCreated,
-                      std::function<void()> onShutdownCancelled, std::function<void()> onSessionEnding,
-                      std::function<void()> onWatch);
-    // Runs the watch soon, from the message loop.
-    void watchSoon() const;
+    ApplicationWindow(Win32Toolkit& toolkit, const std::wstring& title);
+    // Runs the watch soon, from the message loop; requests that come before it runs are one.
+    void watchSoon();
+    // Runs the watch at most once a second, with leeway for the system to group the wake-up
+    // with others, while `on`; else only on events.
+    void checkOften(bool on);
     // One run of onDue, delayMs from now; a later call replaces it, an empty onDue cancels it.
     void runOnceAfter(int delayMs, std::function<void()> onDue);
 
@@ -25,11 +32,12 @@ class ApplicationWindow : public WindowBase {
     LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   private:
+    void watch();
+
+    Win32Toolkit& toolkit_;
     UINT taskbarCreated_;
-    std::function<void()> onTaskbarCreated_;
-    std::function<void()> onShutdownCancelled_;
-    std::function<void()> onSessionEnding_;
-    std::function<void()> onWatch_;
+    bool watchPosted_ = false;
+    bool checking_ = false;
     std::function<void()> onDue_;
 };
 
@@ -51,6 +59,7 @@ class Win32Toolkit : public ui::Toolkit {
     void letUncoveredWindowsRepaint() override;
     std::unique_ptr<ui::BusyScope> beginBusy() override;
     void runOnceAfter(int delayMs, std::function<void()> onDue) override;
+    void watchTaskbar(WindowId taskbar, WindowId start) override;
     // How long other applications are given to repaint what a closed dialog uncovered.
     static constexpr DWORD RepaintWaitMs = 250;
     // A WM_APPCOMMAND that reached one of the program's windows: true when the program acted.
@@ -63,19 +72,30 @@ class Win32Toolkit : public ui::Toolkit {
     bool childDockForced() const { return childDockForced_; }
     // The main window was destroyed by someone else: the watch runs at once.
     void mainWindowLost() { app_.watchSoon(); }
+    // Runs when the screen's size, work area or dots per inch may have changed, before the
+    // watch: whatever keeps the screen's measures reads them again.
+    std::function<void()> onScreenChanged;
+    // The forms docked into the taskbar, which follow it and its colour.
+    void addDocked(Win32Form& form);
+    void removeDocked(Win32Form& form);
+    // The taskbar may have moved or changed: the docked forms take their places again, then
+    // the program's watch runs.
+    void followTaskbar();
+    // The colours of the system or the taskbar may have changed.
+    void followColours();
+    void screenChanged();
     const DpiScale& dpi() const { return dpi_; }
     // Runs an event handler inside the error guard.
     void dispatch(const std::function<void()>& handler);
-    // What the application window runs for one of the toolkit's handlers: the handler as it is
-    // set when the message comes, through the error guard, or nothing while it is unset.
-    std::function<void()> relay(std::function<void()>& handler);
     // Pumps messages until `done` says stop (for modal windows); false when WM_QUIT arrived.
     bool pumpUntil(const std::function<bool()>& done);
 
   private:
-    ApplicationWindow app_;
     bool underWine_;
     bool childDockForced_;
+    ApplicationWindow app_;
+    std::unique_ptr<WinEventHook> taskbarHook_;
+    std::vector<Win32Form*> docked_;
     DpiScale dpi_ = DpiScale::ofScreen();
     std::unique_ptr<Win32MediaKeys> mediaKeys_;
     std::vector<std::unique_ptr<Win32DropTarget>> dropTargets_;

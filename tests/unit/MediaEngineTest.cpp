@@ -1,6 +1,7 @@
-#include "fakes/FakeMci.h"
-#include "platform/Error.h"
 #include "player/MediaEngine.h"
+#include "fakes/FakeMci.h"
+#include "fakes/FakeMediaFoundation.h"
+#include "platform/Error.h"
 #include <gtest/gtest.h>
 
 using namespace vx;
@@ -11,7 +12,8 @@ namespace {
 
 struct Engine : ::testing::Test {
     fakes::FakeMci fake;
-    MediaEngine engine{fake};
+    fakes::FakeMediaFoundation mf;
+    MediaEngine engine{fake, mf};
     void SetUp() override {
         fake.lengths[L"song.wav"] = 2000;
         engine.setNotifyWindow(77);
@@ -29,9 +31,9 @@ struct Engine : ::testing::Test {
 } // namespace
 
 TEST_F(Engine, EverythingButPositionNeedsAnOpenDevice) {
-    for (auto op : std::vector<std::function<void()>>{[&] { engine.play(); }, [&] { engine.pause(); },
-                                                       [&] { engine.stop(); }, [&] { engine.seek(5); },
-                                                       [&] { engine.length(); }})
+    for (auto op : std::vector<std::function<void()>>{
+             [&] { engine.play(); }, [&] { engine.pause(); }, [&] { engine.stop(); },
+             [&] { engine.seek(5); }, [&] { engine.length(); }})
         EXPECT_EQ(errorOf(op), L"No MCI device open");
     EXPECT_EQ(engine.position(), 0u);
     engine.close(); // nothing to close: no command
@@ -98,13 +100,15 @@ TEST_F(Engine, PauseTogglesByModeAndAFailedResumeFallsBackToPlay) {
     from = fake.sent.size();
     engine.pause();
     engine.pause();
-    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Pause, mci::Wait}, {mci::Resume, mci::Notify}}));
+    EXPECT_EQ(fake.commandsSince(from),
+              (Commands{{mci::Pause, mci::Wait}, {mci::Resume, mci::Notify}}));
     EXPECT_EQ(fake.device(engine.deviceId())->mode, mci::ModePlay);
     engine.pause();
     fake.failing[mci::Resume] = 274; // the device has no resume command
     from = fake.sent.size();
     engine.pause();
-    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Resume, mci::Notify}, {mci::Play, mci::Notify}}));
+    EXPECT_EQ(fake.commandsSince(from),
+              (Commands{{mci::Resume, mci::Notify}, {mci::Play, mci::Notify}}));
 }
 
 TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
@@ -114,16 +118,18 @@ TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
     auto from = fake.sent.size();
     engine.stop();
     engine.seek(1200);
-    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Stop, mci::Wait}, {mci::Seek, mci::Wait | mci::To}}));
+    EXPECT_EQ(fake.commandsSince(from),
+              (Commands{{mci::Stop, mci::Wait}, {mci::Seek, mci::Wait | mci::To}}));
     EXPECT_EQ(fake.sent.back().to, 1200u);
     EXPECT_EQ(engine.position(), 1200u);
 
-    // The start is sought in the form that every device takes; a play from a position needs no seek.
+    // The start is sought in the form that every device takes; a play from a position needs no
+    // seek.
     from = fake.sent.size();
     engine.seek(0);
     engine.playFrom(700);
-    EXPECT_EQ(fake.commandsSince(from),
-              (Commands{{mci::Seek, mci::Wait | mci::SeekToStart}, {mci::Play, mci::Notify | mci::From}}));
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Seek, mci::Wait | mci::SeekToStart},
+                                                  {mci::Play, mci::Notify | mci::From}}));
     EXPECT_EQ(fake.sent.back().to, 700u);
     EXPECT_EQ(fake.sent.back().callback, 77u);
     EXPECT_EQ(engine.position(), 700u);
@@ -131,4 +137,63 @@ TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
     EXPECT_TRUE(engine.started());
     fake.advance(1300);
     EXPECT_TRUE(engine.ended());
+}
+
+TEST_F(Engine, WhatMciRefusesPlaysThroughMediaFoundationWhereSeeksMayBeRefused) {
+    engine.setFileName(L"song.wav");
+    engine.open();
+    EXPECT_FALSE(engine.throughMediaFoundation());
+    EXPECT_TRUE(mf.opened.empty()) << "a file MCI plays stays with MCI";
+
+    fake.openError = 296; // the device refuses the file
+    mf.lengths[L"song.flac"] = 3000;
+    engine.setFileName(L"song.flac");
+    engine.open();
+    EXPECT_TRUE(fake.devices.empty()) << "the MCI device closed before";
+    ASSERT_TRUE(engine.throughMediaFoundation());
+    EXPECT_EQ(engine.length(), 3000u);
+    engine.play();
+    mf.advance(1000);
+    EXPECT_EQ(engine.mode(), mci::ModePlay);
+    engine.pause();
+    EXPECT_EQ(engine.mode(), mci::ModePause);
+    EXPECT_FALSE(engine.ended()) << "a pause is no end";
+    engine.pause();
+    EXPECT_EQ(engine.mode(), mci::ModePlay);
+
+    // A Media Foundation that refuses to seek: the track plays on from where it stands, and a
+    // stop at the start opens the file again.
+    mf.seeks = false;
+    engine.playFrom(2500);
+    EXPECT_EQ(engine.position(), 1000u);
+    EXPECT_EQ(engine.mode(), mci::ModePlay);
+    engine.stop();
+    engine.seek(0);
+    EXPECT_EQ(mf.opened.size(), 2u);
+    EXPECT_EQ(engine.position(), 0u);
+    EXPECT_EQ(engine.mode(), mci::ModeStop);
+    EXPECT_FALSE(engine.started());
+    engine.play();
+    mf.advance(3000);
+    EXPECT_TRUE(engine.ended());
+    engine.play(); // from the start again
+    EXPECT_EQ(engine.position(), 0u);
+    EXPECT_EQ(engine.mode(), mci::ModePlay);
+    engine.close();
+    EXPECT_TRUE(mf.file.empty());
+    EXPECT_FALSE(engine.isOpen());
+
+    // Failures: no decoder has its own text; otherwise MCI's error stands.
+    mf.noDecoder.insert(L"bad.opus");
+    engine.setFileName(L"bad.opus");
+    EXPECT_EQ(errorOf([&] { engine.open(); }), MediaEngine::NoDecoderText);
+    fake.openError = 0;
+    fake.missing.insert(L"gone.flac");
+    engine.setFileName(L"gone.flac");
+    EXPECT_EQ(errorOf([&] { engine.open(); }), L"Cannot find the file.");
+    mf.available = false;
+    fake.openError = 296;
+    engine.setFileName(L"song.flac");
+    EXPECT_EQ(errorOf([&] { engine.open(); }), L"Unknown error code");
+    EXPECT_FALSE(engine.isOpen());
 }

@@ -48,7 +48,7 @@ TEST_F(PlayerFiles, OpenFileUsesThePanelsDialogAtLastPathAndStoresTheNewFolder) 
     ASSERT_EQ(m.ui.fileDialogs.size(), 1u);
     EXPECT_EQ(m.ui.fileDialogs[0].first, ui::FileDialogKind::Open);
     EXPECT_EQ(m.ui.fileDialogs[0].second.filter,
-              L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;|Wav|*.Wav|Midi|*.mid|"
+              L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;*.flac;*.m4a;*.aac;*.opus;*.ogg;*.oga;*.wma;|Wav|*.Wav|Midi|*.mid|"
               L"All Files|*.*|Winamp Playlists|*.m3u|MP3|*.mp3");
     EXPECT_EQ(m.ui.fileDialogs[0].second.initialDirectory, L"C:\\Music\\");
     EXPECT_EQ(lastPath(), L"C:\\Music\\") << "cancel writes nothing";

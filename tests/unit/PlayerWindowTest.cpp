@@ -336,9 +336,11 @@ TEST_F(PlayerWindow, KeysSeekAndDeleteAndDoubleClickPlays) {
 }
 
 TEST(MediaNames, ExtensionIsCutToFourCharactersAndComparedExactly) {
-    for (const wchar_t* name : {L"song.mp3", L"clip.avi", L"movie.mpeg", L"tune.midi", L"a.b.wav", L"x.mp3x"})
+    for (const wchar_t* name : {L"song.mp3", L"clip.avi", L"movie.mpeg", L"tune.midi", L"a.b.wav", L"x.mp3x", L"a.flac",
+                               L"a.m4a", L"a.aac", L"a.opus", L"a.ogg", L"a.oga", L"a.wma"})
         EXPECT_TRUE(isMediaName(name)) << std::string(name, name + wcslen(name));
-    for (const wchar_t* name : {L"cover.jpg", L"notes.txt", L"SONG.MP3", L"song.Mp3", L"mp3", L"song.mp", L"wav."})
+    for (const wchar_t* name : {L"cover.jpg", L"notes.txt", L"SONG.MP3", L"song.Mp3", L"mp3", L"song.mp", L"wav.",
+                               L"a.fla", L"a.flacx", L"a.FLAC", L"a.opu"})
         EXPECT_FALSE(isMediaName(name)) << std::string(name, name + wcslen(name));
 }
 

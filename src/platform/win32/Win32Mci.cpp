@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Mci.h"
-#include <mmsystem.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <mmsystem.h>
 
 namespace vx::win32 {
 

@@ -14,17 +14,18 @@ rm -rf "$app/music" "$app/Last.m3u"
 bash "$here/../make-media.sh" "$app/music" 3
 music=$app/music
 cp "$music/tone.flac" "$music/Песня.flac"
+make_wav "$music/silence.wav" 6 # long enough to be read while it still plays
 # A folder tree that takes the path to 290 characters: C:\Vextral\music\ (17), five folders of
 # 50 characters and their backslashes (255), the file's name (18).
 long=$music
-for i in 1 2 3 4 5; do long=$long/$(printf "folder%d-%043d" "$i" 0); done
+for i in 1 2 3 4 5; do long=$long/$(printf "folder%d-%042d" "$i" 0); done
 mkdir -p "$long"
 cp "$music/tone.mp3" "$long/long-path-tone.mp3"
-longwin='C:\Vextral\music'$(printf '\\folder%d-%043d' 1 0 2 0 3 0 4 0 5 0)'\long-path-tone.mp3'
+longwin='C:\Vextral\music'$(printf '\\folder%d-%042d' 1 0 2 0 3 0 4 0 5 0)'\long-path-tone.mp3'
 check_eq "the long path has 290 characters" 290 "${#longwin}"
 check "the encoders made the files" test -s "$music/tone.flac" -a -s "$music/tone.m4a" -a -s "$music/tone.opus"
 
-printf '%s\r\n' 'C:\Vextral\music\tone.wav' 'C:\Vextral\music\tone.flac' 'C:\Vextral\music\tone.m4a' \
+printf '%s\r\n' 'C:\Vextral\music\silence.wav' 'C:\Vextral\music\tone.flac' 'C:\Vextral\music\tone.m4a' \
     'C:\Vextral\music\tone.opus' 'C:\Vextral\music\tone.mp3' \
     'file:///C:/Vextral/music/%D0%9F%D0%B5%D1%81%D0%BD%D1%8F.flac' "$longwin" >"$app/Last.m3u"
 
@@ -39,7 +40,7 @@ countdown() {
 mf_mapped() {
     local pid
     pid=$(session_pids '^C:.Vextral.vextral.exe' | head -n 1)
-    grep -qi 'mfplat.dll' "/proc/$pid/maps" && echo mapped || echo "not mapped"
+    grep -qi "mfplat.dll" "/proc/$pid/maps" && echo mapped || echo "not mapped"
 }
 
 echo "player: under a stock MCI's limits, each format plays through by itself"

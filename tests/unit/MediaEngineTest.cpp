@@ -1,7 +1,7 @@
-#include "player/MediaEngine.h"
 #include "fakes/FakeMci.h"
 #include "fakes/FakeMediaFoundation.h"
 #include "platform/Error.h"
+#include "player/MediaEngine.h"
 #include <gtest/gtest.h>
 
 using namespace vx;
@@ -31,9 +31,9 @@ struct Engine : ::testing::Test {
 } // namespace
 
 TEST_F(Engine, EverythingButPositionNeedsAnOpenDevice) {
-    for (auto op : std::vector<std::function<void()>>{
-             [&] { engine.play(); }, [&] { engine.pause(); }, [&] { engine.stop(); },
-             [&] { engine.seek(5); }, [&] { engine.length(); }})
+    for (auto op : std::vector<std::function<void()>>{[&] { engine.play(); }, [&] { engine.pause(); },
+                                                       [&] { engine.stop(); }, [&] { engine.seek(5); },
+                                                       [&] { engine.length(); }})
         EXPECT_EQ(errorOf(op), L"No MCI device open");
     EXPECT_EQ(engine.position(), 0u);
     engine.close(); // nothing to close: no command
@@ -100,15 +100,13 @@ TEST_F(Engine, PauseTogglesByModeAndAFailedResumeFallsBackToPlay) {
     from = fake.sent.size();
     engine.pause();
     engine.pause();
-    EXPECT_EQ(fake.commandsSince(from),
-              (Commands{{mci::Pause, mci::Wait}, {mci::Resume, mci::Notify}}));
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Pause, mci::Wait}, {mci::Resume, mci::Notify}}));
     EXPECT_EQ(fake.device(engine.deviceId())->mode, mci::ModePlay);
     engine.pause();
     fake.failing[mci::Resume] = 274; // the device has no resume command
     from = fake.sent.size();
     engine.pause();
-    EXPECT_EQ(fake.commandsSince(from),
-              (Commands{{mci::Resume, mci::Notify}, {mci::Play, mci::Notify}}));
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Resume, mci::Notify}, {mci::Play, mci::Notify}}));
 }
 
 TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
@@ -118,18 +116,16 @@ TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
     auto from = fake.sent.size();
     engine.stop();
     engine.seek(1200);
-    EXPECT_EQ(fake.commandsSince(from),
-              (Commands{{mci::Stop, mci::Wait}, {mci::Seek, mci::Wait | mci::To}}));
+    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Stop, mci::Wait}, {mci::Seek, mci::Wait | mci::To}}));
     EXPECT_EQ(fake.sent.back().to, 1200u);
     EXPECT_EQ(engine.position(), 1200u);
 
-    // The start is sought in the form that every device takes; a play from a position needs no
-    // seek.
+    // The start is sought in the form that every device takes; a play from a position needs no seek.
     from = fake.sent.size();
     engine.seek(0);
     engine.playFrom(700);
-    EXPECT_EQ(fake.commandsSince(from), (Commands{{mci::Seek, mci::Wait | mci::SeekToStart},
-                                                  {mci::Play, mci::Notify | mci::From}}));
+    EXPECT_EQ(fake.commandsSince(from),
+              (Commands{{mci::Seek, mci::Wait | mci::SeekToStart}, {mci::Play, mci::Notify | mci::From}}));
     EXPECT_EQ(fake.sent.back().to, 700u);
     EXPECT_EQ(fake.sent.back().callback, 77u);
     EXPECT_EQ(engine.position(), 700u);

@@ -34,6 +34,9 @@ count "$(echo "$fuzz_out" | grep -c 'no crash')" "$(echo "$fuzz_out" | grep -c '
 
 echo "== tier 2: Windows tests under Wine"
 rm -f "$b/win/wintests"*.log
+# The media the Media Foundation tests play, made now by Debian's encoders.
+export VX_TEST_MEDIA="$b/win/media"
+bash tests/make-media.sh "$VX_TEST_MEDIA" || echo "the test media could not be made" >&2
 (
     source scripts/wine-session.sh
     vx_russian_locale

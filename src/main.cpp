@@ -3,12 +3,13 @@
 #include "platform/win32/Win32Disks.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Mci.h"
-#include "platform/win32/Win32Screen.h"
-#include "platform/win32/Win32SystemActions.h"
-#include "platform/win32/Win32WindowList.h"
+#include "platform/win32/Win32MediaFoundation.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Screen.h"
 #include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32System.h"
+#include "platform/win32/Win32SystemActions.h"
+#include "platform/win32/Win32WindowList.h"
 #include "platform/win32/ui/Win32Toolkit.h"
 #include <windows.h>
 
@@ -24,7 +25,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     vx::win32::Win32Screen screen;
     vx::win32::Win32WindowList windows;
     vx::win32::Win32Disks disks;
-    vx::Platform platform{registry, files, system, shell, toolkit, mci, actions, screen, windows, disks};
+    vx::win32::Win32MediaFoundation mediaFoundation;
+    vx::Platform platform{registry, files,  system,  shell, toolkit,        mci,
+                          actions,  screen, windows, disks, mediaFoundation};
 
     vx::Application app(platform);
     if (!vx::ui::guarded(toolkit, [&] { app.create(); }))

@@ -2,6 +2,7 @@
 #include "platform/Disks.h"
 #include "platform/Files.h"
 #include "platform/Mci.h"
+#include "platform/MediaFoundation.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
 #include "platform/Screen.h"
@@ -25,6 +26,7 @@ struct Platform {
     platform::Screen& screen;
     platform::WindowList& windows;
     platform::Disks& disks;
+    platform::MediaFoundation& mediaFoundation;
 };
 
 } // namespace vx

@@ -13,7 +13,7 @@ constexpr wchar_t CloseQuestion[] = L"Вы действительно хотит
 constexpr wchar_t ShutdownQuestion[] = L"Вы действительно хотите завершить работу Windows";
 } // namespace
 
-TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci) {
+TForm1::TForm1(Application& app) : app_(app), MediaPlayer1(app.platform.mci, app.platform.mediaFoundation) {
     makeWindow();
     app.platform.ui.onTaskbarCreated = [this] { TaskbarCreated(); };
     app.platform.ui.onShutdownCancelled = [this] { ShutdownCancelled(); };

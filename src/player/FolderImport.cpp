@@ -7,16 +7,15 @@ namespace {
 
 constexpr std::size_t MaxName = 255;
 
-// The folder as the import takes it: cut to its first 255 characters, no backslash at the end.
+// The folder as the import takes it, whole however long, without a backslash at the end.
 std::wstring importFolder(std::wstring folder) {
-    if (folder.size() > MaxName)
-        folder.resize(MaxName);
     while (!folder.empty() && folder.back() == L'\\')
         folder.pop_back();
     return folder;
 }
 
-void takeMedia(const std::wstring& folder, const std::vector<platform::DirEntry>& entries, FoundMedia& found) {
+void takeMedia(const std::wstring& folder, const std::vector<platform::DirEntry>& entries,
+               FoundMedia& found) {
     for (const auto& entry : entries) {
         std::wstring name = entry.name.substr(0, MaxName);
         if (!isMediaName(name))
@@ -44,12 +43,16 @@ bool isMediaName(const std::wstring& name) {
     for (const wchar_t* known : MediaExtensions)
         if (extension == std::wstring(L".") + known)
             return true;
+    for (const wchar_t* known : LongMediaExtensions)
+        if (name.compare(dot, std::wstring::npos, std::wstring(L".") + known) == 0)
+            return true;
     return false;
 }
 
 bool folderNameLess(const std::wstring& a, const std::wstring& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](wchar_t x, wchar_t y) { return foldCase(x) < foldCase(y); });
+    return std::lexicographical_compare(
+        a.begin(), a.end(), b.begin(), b.end(),
+        [](wchar_t x, wchar_t y) { return foldCase(x) < foldCase(y); });
 }
 
 FoundMedia findMedia(platform::Files& files, std::wstring folder) {
@@ -60,7 +63,8 @@ FoundMedia findMedia(platform::Files& files, std::wstring folder) {
     return found;
 }
 
-FoundMedia findMediaTree(platform::Files& files, std::wstring folder, const std::function<bool()>& cancelled) {
+FoundMedia findMediaTree(platform::Files& files, std::wstring folder,
+                         const std::function<bool()>& cancelled) {
     FoundMedia found;
     folder = importFolder(std::move(folder));
     if (folder.empty())

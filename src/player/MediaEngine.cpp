@@ -6,7 +6,7 @@ namespace vx {
 namespace mci = platform::mci;
 
 void MediaEngine::requireOpen() const {
-    if (!device_)
+    if (!isOpen())
         throw Error(NotOpenText);
 }
 
@@ -24,6 +24,10 @@ void MediaEngine::nowPlaying() {
 
 void MediaEngine::close() {
     run_ = Run::Stopped;
+    if (onMf_) {
+        mf_.close();
+        onMf_ = false;
+    }
     if (!device_)
         return;
     mci_.command(device_, mci::Close, mci::Wait);
@@ -33,15 +37,52 @@ void MediaEngine::close() {
 void MediaEngine::open() {
     close();
     auto result = mci_.open(L"", fileName_, mci::Wait | mci::OpenElement);
-    if (result.error) {
-        std::wstring text = mci_.errorText(result.error);
-        throw Error(text.empty() ? std::wstring(UnknownErrorText) : text);
+    if (result.error)
+        openMf(result.error);
+    else
+        device_ = result.device;
+}
+
+void MediaEngine::openMf(std::uint32_t mciError) {
+    switch (mf_.open(fileName_)) {
+    case platform::MfOpen::Ok:
+        onMf_ = true;
+        return;
+    case platform::MfOpen::NoDecoder:
+        throw Error(NoDecoderText);
+    default:
+        break;
     }
-    device_ = result.device;
+    std::wstring text = mci_.errorText(mciError);
+    throw Error(text.empty() ? std::wstring(UnknownErrorText) : text);
+}
+
+void MediaEngine::rewindMf() {
+    if (mf_.seek(0))
+        return;
+    // A Media Foundation without seeking: a file opened again stands at its start.
+    if (mf_.open(fileName_) != platform::MfOpen::Ok) {
+        onMf_ = false;
+        run_ = Run::Stopped;
+    }
+}
+
+std::uint32_t MediaEngine::mfMode() {
+    if (!mf_.paused() && !mf_.ended())
+        return mci::ModePlay;
+    return run_ == Run::Paused ? mci::ModePause : mci::ModeStop;
 }
 
 void MediaEngine::play() {
     requireOpen();
+    if (onMf_) {
+        if (mf_.ended())
+            rewindMf();
+        requireOpen();
+        mf_.play();
+        nowPlaying();
+        return;
+    }
     if (statusItem(mci::StatusPosition) == statusItem(mci::StatusLength))
         mci_.command(device_, mci::Seek, mci::Wait | mci::SeekToStart);
     mci_.command(device_, mci::Play, mci::Notify, 0, notifyWindow_);
@@ -50,13 +91,30 @@ void MediaEngine::play() {
 
 void MediaEngine::playFrom(std::uint32_t positionMs) {
     requireOpen();
+    if (onMf_) {
+        mf_.seek(positionMs);
+        mf_.play();
+        nowPlaying();
+        return;
+    }
     mci_.command(device_, mci::Play, mci::Notify | mci::From, positionMs, notifyWindow_);
     nowPlaying();
 }
 
 void MediaEngine::pause() {
     requireOpen();
-    const std::uint32_t mode = statusItem(mci::StatusMode);
+    const std::uint32_t mode = this->mode();
+    if (onMf_) {
+        if (mode == mci::ModePlay) {
+            mf_.pause();
+            run_ = Run::Paused;
+        } else if (mode == mci::ModePause) {
+            mf_.play();
+            run_ = Run::Playing;
+            stoppedReads_ = 0;
+        }
+        return;
+    }
     if (mode == mci::ModePlay) {
         mci_.command(device_, mci::Pause, mci::Wait);
         run_ = Run::Paused;
@@ -70,13 +128,22 @@ void MediaEngine::pause() {
 
 void MediaEngine::stop() {
     requireOpen();
-    mci_.command(device_, mci::Stop, mci::Wait);
+    if (onMf_)
+        mf_.pause();
+    else
+        mci_.command(device_, mci::Stop, mci::Wait);
     run_ = Run::Stopped;
 }
 
 void MediaEngine::seek(std::uint32_t positionMs) {
     requireOpen();
-    if (positionMs == 0)
+    if (onMf_) {
+        mf_.pause();
+        if (positionMs == 0)
+            rewindMf();
+        else
+            mf_.seek(positionMs);
+    } else if (positionMs == 0)
         mci_.command(device_, mci::Seek, mci::Wait | mci::SeekToStart);
     else
         mci_.command(device_, mci::Seek, mci::Wait | mci::To, positionMs);
@@ -84,8 +151,10 @@ void MediaEngine::seek(std::uint32_t positionMs) {
 }
 
 bool MediaEngine::ended() {
-    if (!device_ || run_ != Run::Playing)
+    if (!isOpen() || run_ != Run::Playing)
         return false;
+    if (onMf_)
+        return mf_.ended();
     const std::uint32_t length = statusItem(mci::StatusLength);
     if (length > 0 && statusItem(mci::StatusPosition) == length)
         return true;
@@ -103,11 +172,19 @@ bool MediaEngine::ended() {
 
 std::uint32_t MediaEngine::length() {
     requireOpen();
-    return statusItem(mci::StatusLength);
+    return onMf_ ? mf_.length() : statusItem(mci::StatusLength);
 }
 
-std::uint32_t MediaEngine::mode() { return device_ ? statusItem(mci::StatusMode) : 0; }
+std::uint32_t MediaEngine::mode() {
+    if (onMf_)
+        return mfMode();
+    return device_ ? statusItem(mci::StatusMode) : 0;
+}
 
-std::uint32_t MediaEngine::position() { return device_ ? statusItem(mci::StatusPosition) : 0; }
+std::uint32_t MediaEngine::position() {
+    if (onMf_)
+        return mf_.position();
+    return device_ ? statusItem(mci::StatusPosition) : 0;
+}
 
 } // namespace vx

@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/Paths.h"
 #include "app/TForm1.h"
+#include "player/FileUri.h"
 #include "player/FolderImport.h"
 #include "player/M3u.h"
 #include "player/PlayerResume.h"
@@ -217,7 +218,7 @@ void TForm8::PlayN(int N, std::uint32_t fromMs) {
         return;
     auto& player = engine();
     player.close();
-    const std::wstring path = playlist->path(N);
+    const std::wstring path = fileOfEntry(playlist->path(N));
     ListBox1->setSelectedIndex(N);
     // The track opens by its name in its folder, made current; when the folder cannot be made
     // current (gone, or too long for it), by its full path, as its bare name would open a file

@@ -17,7 +17,7 @@ inline ui::FileDialogSpec screenshotDialogSpec() {
 // The media open dialog of the tool panel, used by the player's file commands.
 inline ui::FileDialogSpec mediaOpenDialogSpec() {
     ui::FileDialogSpec params;
-    params.filter = L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;|Wav|*.Wav|Midi|*.mid|"
+    params.filter = L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;*.flac;*.m4a;*.aac;*.opus;*.ogg;*.oga;*.wma;|Wav|*.Wav|Midi|*.mid|"
                   L"All Files|*.*|Winamp Playlists|*.m3u|MP3|*.mp3";
     return params;
 }

@@ -3,6 +3,7 @@
 #include "fakes/FakeDisks.h"
 #include "fakes/FakeFiles.h"
 #include "fakes/FakeMci.h"
+#include "fakes/FakeMediaFoundation.h"
 #include "fakes/FakeScreen.h"
 #include "fakes/FakeSystemActions.h"
 #include "fakes/FakeWindowList.h"
@@ -25,7 +26,8 @@ struct FakeMachine {
     FakeScreen screen;
     FakeWindowList windows;
     FakeDisks disks;
-    Platform platform{registry, files, system, shell, ui, mci, actions, screen, windows, disks};
+    FakeMediaFoundation mf;
+    Platform platform{registry, files, system, shell, ui, mci, actions, screen, windows, disks, mf};
     std::unique_ptr<Application> app;
 
     Application& start() {

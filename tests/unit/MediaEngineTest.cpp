@@ -1,4 +1,5 @@
 #include "fakes/FakeMci.h"
+#include "fakes/FakeMediaFoundation.h"
 #include "platform/Error.h"
 #include "player/MediaEngine.h"
 #include <gtest/gtest.h>
@@ -11,7 +12,8 @@ namespace {
 
 struct Engine : ::testing::Test {
     fakes::FakeMci fake;
-    MediaEngine engine{fake};
+    fakes::FakeMediaFoundation mf;
+    MediaEngine engine{fake, mf};
     void SetUp() override {
         fake.lengths[L"song.wav"] = 2000;
         engine.setNotifyWindow(77);
@@ -131,4 +133,63 @@ TEST_F(Engine, StopAndSeekWaitAndSeekGoesTo) {
     EXPECT_TRUE(engine.started());
     fake.advance(1300);
     EXPECT_TRUE(engine.ended());
+}
+
+TEST_F(Engine, WhatMciRefusesPlaysThroughMediaFoundationWhereSeeksMayBeRefused) {
+    engine.setFileName(L"song.wav");
+    engine.open();
+    EXPECT_FALSE(engine.throughMediaFoundation());
+    EXPECT_TRUE(mf.opened.empty()) << "a file MCI plays stays with MCI";
+
+    fake.openError = 296; // the device refuses the file
+    mf.lengths[L"song.flac"] = 3000;
+    engine.setFileName(L"song.flac");
+    engine.open();
+    EXPECT_TRUE(fake.devices.empty()) << "the MCI device closed before";
+    ASSERT_TRUE(engine.throughMediaFoundation());
+    EXPECT_EQ(engine.length(), 3000u);
+    engine.play();
+    mf.advance(1000);
+    EXPECT_EQ(engine.mode(), mci::ModePlay);
+    engine.pause();
+    EXPECT_EQ(engine.mode(), mci::ModePause);
+    EXPECT_FALSE(engine.ended()) << "a pause is no end";
+    engine.pause();
+    EXPECT_EQ(engine.mode(), mci::ModePlay);
+
+    // A Media Foundation that refuses to seek: the track plays on from where it stands, and a
+    // stop at the start opens the file again.
+    mf.seeks = false;
+    engine.playFrom(2500);
+    EXPECT_EQ(engine.position(), 1000u);
+    EXPECT_EQ(engine.mode(), mci::ModePlay);
+    engine.stop();
+    engine.seek(0);
+    EXPECT_EQ(mf.opened.size(), 2u);
+    EXPECT_EQ(engine.position(), 0u);
+    EXPECT_EQ(engine.mode(), mci::ModeStop);
+    EXPECT_FALSE(engine.started());
+    engine.play();
+    mf.advance(3000);
+    EXPECT_TRUE(engine.ended());
+    engine.play(); // from the start again
+    EXPECT_EQ(engine.position(), 0u);
+    EXPECT_EQ(engine.mode(), mci::ModePlay);
+    engine.close();
+    EXPECT_TRUE(mf.file.empty());
+    EXPECT_FALSE(engine.isOpen());
+
+    // Failures: no decoder has its own text; otherwise MCI's error stands.
+    mf.noDecoder.insert(L"bad.opus");
+    engine.setFileName(L"bad.opus");
+    EXPECT_EQ(errorOf([&] { engine.open(); }), MediaEngine::NoDecoderText);
+    fake.openError = 0;
+    fake.missing.insert(L"gone.flac");
+    engine.setFileName(L"gone.flac");
+    EXPECT_EQ(errorOf([&] { engine.open(); }), L"Cannot find the file.");
+    mf.available = false;
+    fake.openError = 296;
+    engine.setFileName(L"song.flac");
+    EXPECT_EQ(errorOf([&] { engine.open(); }), L"Unknown error code");
+    EXPECT_FALSE(engine.isOpen());
 }

@@ -48,7 +48,7 @@ TEST_F(PlayerFiles, OpenFileUsesThePanelsDialogAtLastPathAndStoresTheNewFolder) 
     ASSERT_EQ(m.ui.fileDialogs.size(), 1u);
     EXPECT_EQ(m.ui.fileDialogs[0].first, ui::FileDialogKind::Open);
     EXPECT_EQ(m.ui.fileDialogs[0].second.filter,
-              L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;|Wav|*.Wav|Midi|*.mid|"
+              L"Мультимедиа|*.mp3;*.wav;*.mpg;*.mid;*.wav;*.m3u;*.mpe;*.avi;*.mov;*.flac;*.m4a;*.aac;*.opus;*.ogg;*.oga;*.wma;|Wav|*.Wav|Midi|*.mid|"
               L"All Files|*.*|Winamp Playlists|*.m3u|MP3|*.mp3");
     EXPECT_EQ(m.ui.fileDialogs[0].second.initialDirectory, L"C:\\Music\\");
     EXPECT_EQ(lastPath(), L"C:\\Music\\") << "cancel writes nothing";
@@ -140,6 +140,17 @@ TEST_F(PlayerFiles, PlayNSelectsChangesFolderOpensTheBareNameAndShowsTheLength) 
     m.ui.fire([&] { player().PlayN(3); });
     EXPECT_EQ(opened().back(), L"D:\\Deep\\a.wav");
     EXPECT_EQ(list().CurrentIndex, 3);
+
+    // An entry written as a file URI opens the file it names, and is kept as written.
+    list().add(L"u", L"file:///C:/Music/%D0%9F%D0%B5%D1%81%D0%BD%D1%8F%20%231.flac");
+    list().add(L"n", L"file://nas/share/b%C3%A4d.mp3");
+    m.ui.fire([&] { player().PlayN(4); });
+    EXPECT_EQ(m.files.workingFolder, L"C:\\Music");
+    EXPECT_EQ(opened().back(), L"Песня #1.flac");
+    m.ui.fire([&] { player().PlayN(5); });
+    EXPECT_EQ(m.files.workingFolder, L"\\\\nas\\share");
+    EXPECT_EQ(opened().back(), L"bäd.mp3");
+    EXPECT_EQ(list().path(4), L"file:///C:/Music/%D0%9F%D0%B5%D1%81%D0%BD%D1%8F%20%231.flac");
 }
 
 TEST_F(PlayerFiles, SaveCommandAsksOnlyForANonEmptyList) {

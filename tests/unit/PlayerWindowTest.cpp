@@ -336,9 +336,11 @@ TEST_F(PlayerWindow, KeysSeekAndDeleteAndDoubleClickPlays) {
 }
 
 TEST(MediaNames, ExtensionIsCutToFourCharactersAndComparedExactly) {
-    for (const wchar_t* name : {L"song.mp3", L"clip.avi", L"movie.mpeg", L"tune.midi", L"a.b.wav", L"x.mp3x"})
+    for (const wchar_t* name : {L"song.mp3", L"clip.avi", L"movie.mpeg", L"tune.midi", L"a.b.wav", L"x.mp3x", L"a.flac",
+                               L"a.m4a", L"a.aac", L"a.opus", L"a.ogg", L"a.oga", L"a.wma"})
         EXPECT_TRUE(isMediaName(name)) << std::string(name, name + wcslen(name));
-    for (const wchar_t* name : {L"cover.jpg", L"notes.txt", L"SONG.MP3", L"song.Mp3", L"mp3", L"song.mp", L"wav."})
+    for (const wchar_t* name : {L"cover.jpg", L"notes.txt", L"SONG.MP3", L"song.Mp3", L"mp3", L"song.mp", L"wav.",
+                               L"a.fla", L"a.flacx", L"a.FLAC", L"a.opu"})
         EXPECT_FALSE(isMediaName(name)) << std::string(name, name + wcslen(name));
 }
 
@@ -452,6 +454,17 @@ TEST_F(FolderImportDialog, OkReplacesWithTheSelectedFolderAndPlaysTheFirst) {
     EXPECT_EQ(list().path(0), L"C:\\root.wav") << "a drive root gets no second backslash";
     EXPECT_EQ(playing(), L"root.wav");
     EXPECT_TRUE(m.ui.errors.empty());
+
+    const std::wstring deep = L"D:\\" + std::wstring(300, L'x'); // taken whole, however long
+    m.files.folders[deep] = {{L"deep.flac"}};
+    m.mf.lengths[L"deep.flac"] = 4000; // MCI refuses it: Media Foundation plays it
+    m.mci.openError = 263;
+    open(L"Открыть папку");
+    tree().select(deep);
+    ok();
+    EXPECT_EQ(list().path(0), deep + L"\\deep.flac");
+    EXPECT_EQ(playing(), L"deep.flac");
+    m.mci.openError = 0;
 
     m.mci.missing.insert(L"song.mp3");
     open(L"Открыть папку");

@@ -1,7 +1,9 @@
-#include "platform/Error.h"
-#include "platform/win32/Win32Mci.h"
 #include "player/MediaEngine.h"
 #include "WaveFile.h"
+#include "platform/Error.h"
+#include "platform/win32/Win32Mci.h"
+#include "platform/win32/Win32MediaFoundation.h"
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
@@ -14,7 +16,8 @@ namespace {
 struct MediaEngineWin : ::testing::Test {
     std::wstring folder;
     win32::Win32Mci mci;
-    MediaEngine engine{mci};
+    win32::Win32MediaFoundation mf;
+    MediaEngine engine{mci, mf};
     HWND notify = nullptr;
 
     void SetUp() override {
@@ -22,7 +25,8 @@ struct MediaEngineWin : ::testing::Test {
         GetTempPathW(MAX_PATH, temp);
         folder = std::wstring(temp) + L"vx_mci_test\\";
         CreateDirectoryW(folder.c_str(), nullptr);
-        notify = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        notify =
+            CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         engine.setNotifyWindow(reinterpret_cast<WindowId>(notify));
     }
     void TearDown() override {
@@ -143,10 +147,63 @@ TEST_F(MediaEngineWin, ClosedEngineAndMissingFileErrors) {
     MCI_OPEN_PARMSW params{};
     const std::wstring element = folder + L"missing.wav";
     params.lpstrElementName = element.c_str();
-    MCIERROR code = mciSendCommandW(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&params));
+    MCIERROR code = mciSendCommandW(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT,
+                                    reinterpret_cast<DWORD_PTR>(&params));
     ASSERT_NE(code, 0u);
     wchar_t expected[4096] = {};
     ASSERT_TRUE(mciGetErrorStringW(code, expected, 4096));
     EXPECT_EQ(text, expected);
     EXPECT_EQ(mci.errorText(0xFFFF), L"") << "a code without text, which the engine calls unknown";
+}
+
+namespace {
+
+// The folder of the files tests/make-media.sh made, named in Unix form by VX_TEST_MEDIA.
+std::wstring testMedia() {
+    wchar_t unixPath[1024] = {};
+    if (!GetEnvironmentVariableW(L"VX_TEST_MEDIA", unixPath, 1024))
+        return {};
+    std::wstring path = std::wstring(L"Z:") + unixPath + L"/";
+    for (auto& c : path)
+        if (c == L'/')
+            c = L'\\';
+    return path;
+}
+
+} // namespace
+
+// Media Foundation's engine itself, over the formats MCI has no device for: each opens with its
+// length, advances, holds in a pause and reaches its end; a file it cannot decode fails at once.
+TEST(MediaFoundationWin, FlacM4aOpusAndOggOpenAdvancePauseAndEnd) {
+    const std::wstring media = testMedia();
+    ASSERT_FALSE(media.empty()) << "VX_TEST_MEDIA names the folder of tests/make-media.sh";
+    win32::Win32MediaFoundation mf;
+    for (const wchar_t* name : {L"tone.flac", L"tone.m4a", L"tone.opus", L"tone.ogg"}) {
+        SCOPED_TRACE(std::string(name, name + wcslen(name)));
+        DWORD start = GetTickCount();
+        ASSERT_EQ(mf.open(media + name), platform::MfOpen::Ok);
+        const DWORD openMs = GetTickCount() - start;
+        EXPECT_NEAR(double(mf.length()), 2000.0, 100.0);
+        EXPECT_TRUE(mf.paused());
+        mf.play();
+        Sleep(700);
+        EXPECT_GT(mf.position(), 300u) << "advances";
+        mf.pause();
+        Sleep(100);
+        const auto held = mf.position();
+        Sleep(400);
+        EXPECT_NEAR(double(mf.position()), double(held), 30.0) << "holds in a pause";
+        const bool seeks = mf.seek(1500);
+        mf.play();
+        start = GetTickCount();
+        while (!mf.ended() && GetTickCount() - start < 3000)
+            Sleep(50);
+        EXPECT_TRUE(mf.ended());
+        std::printf("%ls: open %lu ms, length %u ms, seek %s\n", name, openMs, mf.length(),
+                    seeks ? "taken" : "refused");
+    }
+    const DWORD start = GetTickCount();
+    EXPECT_NE(mf.open(media + L"bad.flac"), platform::MfOpen::Ok);
+    EXPECT_LT(GetTickCount() - start, 10000u) << "an undecodable file fails, it does not hang";
+    EXPECT_EQ(mf.position(), 0u) << "and leaves nothing open";
 }

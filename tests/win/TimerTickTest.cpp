@@ -2,6 +2,7 @@
 #include "app/TForm1.h"
 #include "platform/win32/Win32Disks.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32MediaFoundation.h"
 #include "platform/win32/Win32Mci.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32Screen.h"
@@ -76,7 +77,8 @@ TEST(PlayerTimerTick, AllocatesNothingAndTouchesNoFileWhileATrackPlays) {
     win32::Win32Screen screen;
     win32::Win32WindowList windows;
     win32::Win32Disks disks;
-    Platform platform{registry, files, system, shell, toolkit, mci, actions, screen, windows, disks};
+    win32::Win32MediaFoundation mediaFoundation;
+    Platform platform{registry, files, system, shell, toolkit, mci, actions, screen, windows, disks, mediaFoundation};
     Application app(platform);
     app.create();
 

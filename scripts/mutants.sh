@@ -146,7 +146,7 @@ sub build {
 }
 # The first failing test, or undef when all passed.
 sub failingTest {
-    my $log = `timeout 600 '$tests' --gtest_brief=1 2>&1`;
+    my $log = `timeout 120 '$tests' --gtest_brief=1 2>&1`;
     my $status = $? >> 8;
     return undef if $status == 0;
     return $1 if $log =~ /^\[  FAILED  \] (\S+)/m;

@@ -136,6 +136,26 @@ wait_selected() {
     echo "${list##*$'\n'}"
 }
 
+# Two readings of the player's countdown a second and a half apart: "moving" when they differ.
+countdown() {
+    local a b
+    a=$(player_label)
+    sleep 1.5
+    b=$(player_label)
+    [ "$a" != "$b" ] && echo moving || echo "standing at $a"
+}
+# Double-clicks the player's first entry at (X, Y) until it is selected: a double-click lost on
+# a busy machine is given again, only while nothing was selected by it. Prints the selection.
+play_first_entry() {
+    local started
+    for _ in 1 2 3; do
+        xdotool mousemove "$1" "$2" click --repeat 2 --delay 80 1
+        started=$(wait_selected 0)
+        [ "$started" = "selected 0" ] && break
+    done
+    echo "$started"
+}
+
 # Silent 8 kHz mono WAVs of the given seconds.
 make_wav() {
     python3 - "$1" "$2" <<'PY'

@@ -29,13 +29,6 @@ printf '%s\r\n' 'C:\Vextral\music\silence.wav' 'C:\Vextral\music\tone.flac' 'C:\
     'C:\Vextral\music\tone.opus' 'C:\Vextral\music\tone.mp3' \
     'file:///C:/Vextral/music/%D0%9F%D0%B5%D1%81%D0%BD%D1%8F.flac' "$longwin" >"$app/Last.m3u"
 
-countdown() {
-    local a b
-    a=$(player_label)
-    sleep 1.5
-    b=$(player_label)
-    [ "$a" != "$b" ] && echo moving || echo "standing at $a"
-}
 # Whether the program's process has Media Foundation's platform library mapped.
 mf_mapped() {
     local pid
@@ -50,11 +43,7 @@ show_player
 sleep 1
 read -r lx ly _ _ <<<"$(vx_probe crect TForm8 8003 | clean)"
 check_eq "Media Foundation is not in the process at start" "not mapped" "$(mf_mapped)"
-for _ in 1 2 3; do
-    xdotool mousemove $((lx + 30)) $((ly + 7)) click --repeat 2 --delay 80 1
-    started=$(wait_selected 0)
-    [ "$started" = "selected 0" ] && break
-done
+started=$(play_first_entry $((lx + 30)) $((ly + 7)))
 check_eq "a double-click plays the WAV" "selected 0" "$started"
 check_eq "its countdown moves" moving "$(countdown)"
 check_eq "the WAV plays through MCI: still no Media Foundation" "not mapped" "$(mf_mapped)"

@@ -1,5 +1,6 @@
 #include "app/TForm1.h"
 #include "fakes/FakePlatform.h"
+#include "player/FileUri.h"
 #include "player/TForm8.h"
 #include "settings/RegistryObject.h"
 #include "tools/TForm3.h"
@@ -143,14 +144,15 @@ TEST_F(PlayerFiles, PlayNSelectsChangesFolderOpensTheBareNameAndShowsTheLength) 
 
     // An entry written as a file URI opens the file it names, and is kept as written.
     list().add(L"u", L"file:///C:/Music/%D0%9F%D0%B5%D1%81%D0%BD%D1%8F%20%231.flac");
-    list().add(L"n", L"file://nas/share/b%C3%A4d.mp3");
+    list().add(L"n", L"file://nas/share/b%c3%a4d%zz.mp3");
     m.ui.fire([&] { player().PlayN(4); });
     EXPECT_EQ(m.files.workingFolder, L"C:\\Music");
     EXPECT_EQ(opened().back(), L"Песня #1.flac");
     m.ui.fire([&] { player().PlayN(5); });
     EXPECT_EQ(m.files.workingFolder, L"\\\\nas\\share");
-    EXPECT_EQ(opened().back(), L"bäd.mp3");
+    EXPECT_EQ(opened().back(), L"bäd%zz.mp3");
     EXPECT_EQ(list().path(4), L"file:///C:/Music/%D0%9F%D0%B5%D1%81%D0%BD%D1%8F%20%231.flac");
+    EXPECT_EQ(fileOfEntry(L"a.mp3"), L"a.mp3") << "shorter than the scheme";
 }
 
 TEST_F(PlayerFiles, SaveCommandAsksOnlyForANonEmptyList) {

@@ -362,11 +362,14 @@ TEST_F(ToolPanel, AShutdownStoppedAtAnyStepPutsTheProgramBackAsItWas) {
     m.files.unwritable = {dirs};
     m.ui.whileErrorShown = [this] {
         m.ui.whileErrorShown = nullptr;
+        m.ui.click(button(2)); // the panel is still up: a second shutdown is not even asked for
         m.ui.answers = {true};
         m.ui.fire(static_cast<fakes::FakePopupMenu*>(app->Form1->PopupMenu1)->items.at(0).onClick);
     };
     m.ui.answers = {true};
+    const auto asked = m.ui.questions.size();
     m.ui.click(button(2));
+    EXPECT_EQ(m.ui.questions.size(), asked + 2) << "the shutdown's and the close's";
     EXPECT_TRUE(m.form(L"TForm1").closed) << "the exit ran";
     EXPECT_TRUE(m.shell.visible[m.shell.startButton]) << "the Start button stays as the exit left it";
     EXPECT_FALSE(app->Settings.isOpen());

@@ -147,6 +147,7 @@ TEST_F(Engine, WhatMciRefusesPlaysThroughMediaFoundationWhereSeeksMayBeRefused) 
     engine.open();
     EXPECT_TRUE(fake.devices.empty()) << "the MCI device closed before";
     ASSERT_TRUE(engine.throughMediaFoundation());
+    const auto sentToMci = fake.sent.size();
     EXPECT_EQ(engine.length(), 3000u);
     engine.play();
     mf.advance(1000);
@@ -175,6 +176,7 @@ TEST_F(Engine, WhatMciRefusesPlaysThroughMediaFoundationWhereSeeksMayBeRefused) 
     engine.play(); // from the start again
     EXPECT_EQ(engine.position(), 0u);
     EXPECT_EQ(engine.mode(), mci::ModePlay);
+    EXPECT_EQ(fake.sent.size(), sentToMci) << "nothing of the track went to MCI";
     engine.close();
     EXPECT_TRUE(mf.file.empty());
     EXPECT_FALSE(engine.isOpen());

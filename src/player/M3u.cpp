@@ -294,6 +294,9 @@ std::vector<std::uint8_t> encode(const std::vector<std::wstring>& paths,
     std::string bytes;
     if (paths::endsWithNoCase(playlistName, L".m3u8")) {
         bytes = utf8::encode(text);
+        // A first path that begins with U+FEFF would read as the mark: it gets a mark before it.
+        if (bytes.starts_with(utf8::Bom))
+            bytes.insert(0, utf8::Bom);
     } else if (auto ansi = exactAnsi(system, text); ansi && !misreadAsUtf8(*ansi, text)) {
         bytes = std::move(*ansi);
     } else {

@@ -160,8 +160,11 @@ TEST(Win32Form, DockedSeeThroughFormTakesTheTaskbarsColourAndEveryPress) {
     clickAt(faceX, faceY);
     EXPECT_TRUE(pumpFor([&] { return clicks == 1; })) << "a click on the face reaches the button";
 
-    taskbarColour = RGB(30, 60, 200); // the taskbar changes colour: the face follows it
+    // The taskbar changes colour, as with the light or dark colours: the face follows it.
+    taskbarColour = RGB(30, 60, 200);
     RedrawWindow(taskbar.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    pumpFor([&] { return screenPixel(1, 300 + 10) == taskbarColour; }); // the taskbar shows it
+    SendMessageW(toolkit.appWindow(), WM_SETTINGCHANGE, 0, LPARAM(L"ImmersiveColorSet"));
     EXPECT_TRUE(pumpFor([&] { return screenPixel(faceX, faceY) == taskbarColour; }))
         << std::hex << screenPixel(faceX, faceY);
 

@@ -206,8 +206,22 @@ void TForm8::claimMediaKeys() {
 
 void TForm8::timeWhilePlaying() {
     // The time left and the end of the track are looked at once a second while a track is under
-    // way; a stopped player wakes for nothing.
-    Timer1->setEnabled(engine().started());
+    // way; a stopped player wakes for nothing, and shows once where the track stopped.
+    const bool started = engine().started();
+    if (Timer1->enabled() && !started)
+        showTimeLeft(false);
+    Timer1->setEnabled(started);
+}
+
+void TForm8::showTimeLeft(bool ended) {
+    auto& player = engine();
+    if (!player.isOpen())
+        return;
+    const std::uint32_t length = player.length();
+    const std::uint32_t position = player.position();
+    // An ended track has no time left, whatever its device reports: some go back to 0 at the
+    // end, and a position may run a little past an estimated length.
+    Label1->setText(timeText(ended || position >= length ? 0 : length - position));
 }
 
 void TForm8::saveLastPlaylist() { playlist->saveLast(); }
@@ -325,12 +339,9 @@ void TForm8::Timer1Timer() {
     auto& player = engine();
     if (!player.isOpen())
         return;
-    const std::uint32_t length = player.length();
-    const std::uint32_t position = player.position();
+    // One reading of the end a tick: a device that marks its end by stopping is read twice.
     const bool ended = player.ended();
-    // An ended track has no time left, whatever its device reports: some go back to 0 at the
-    // end, and a position may run a little past an estimated length.
-    Label1->setText(timeText(ended || position >= length ? 0 : length - position));
+    showTimeLeft(ended);
     if (!ended)
         return;
     const int next = nextIndex();

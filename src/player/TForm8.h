@@ -54,6 +54,8 @@ class TForm8 {
     void claimMediaKeys();
     // Runs Timer1 while a track plays or is paused, and stops it once playback stops.
     void timeWhilePlaying();
+    // Shows the open track's time left in the countdown; none for a track that has ended.
+    void showTimeLeft(bool ended);
     // Files and folders dropped on the list, in drop order: a folder appends its media files as
     // "Добавить папку" does, a playlist (".m3u", ".m3u8" in any case) is read after the end of
     // the list, any other file is appended as "Добавить файл" appends it. Nothing starts.

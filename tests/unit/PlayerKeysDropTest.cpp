@@ -88,6 +88,7 @@ TEST_F(PlayerKeysDrop, KeysActAsTheirPlatesWithTheLeftButton) {
     EXPECT_TRUE(key(MediaKey::Stop));
     EXPECT_EQ(device()->mode, mci::ModeStop);
     EXPECT_EQ(device()->position, 0u);
+    EXPECT_EQ(player().Label1->text(), L"0:30") << "the countdown shows the whole track again";
     EXPECT_TRUE(key(MediaKey::PlayPause));
     EXPECT_EQ(device()->mode, mci::ModePlay) << "after stop, play/pause plays from the start";
 

@@ -84,6 +84,7 @@ TEST_F(PlayerKeysDrop, KeysActAsTheirPlatesWithTheLeftButton) {
     EXPECT_TRUE(key(MediaKey::PlayPause));
     EXPECT_EQ(device()->mode, mci::ModePlay) << "play/pause resumes a paused track";
     EXPECT_EQ(device()->position, 5000u);
+    m.ui.fire([&] { player().Timer1Timer(); }); // the countdown shows 0:25
 
     EXPECT_TRUE(key(MediaKey::Stop));
     EXPECT_EQ(device()->mode, mci::ModeStop);

@@ -26,12 +26,12 @@ with open(name, "wb") as f:
 PY
 }
 make_tone "$app/music/tone2.wav" 2
-make_tone "$app/music/tone13.wav" 13
+make_tone "$app/music/tone20.wav" 20
 lame --quiet -b 128 "$app/music/tone2.wav" "$app/music/cbr.mp3"
 lame --quiet -V 4 "$app/music/tone2.wav" "$app/music/vbr.mp3"
-lame --quiet -b 128 "$app/music/tone13.wav" "$app/music/long.mp3"
+lame --quiet -b 128 "$app/music/tone20.wav" "$app/music/long.mp3"
 mv "$app/music/tone2.wav" "$app/music/three.wav"
-rm "$app/music/tone13.wav"
+rm "$app/music/tone20.wav"
 check "the encoder made the MP3 files" test -s "$app/music/cbr.mp3" -a -s "$app/music/vbr.mp3"
 
 printf 'C:\\Vextral\\music\\cbr.mp3\r\nC:\\Vextral\\music\\vbr.mp3\r\nC:\\Vextral\\music\\three.wav\r\nC:\\Vextral\\music\\gone.mp3\r\nC:\\Vextral\\music\\long.mp3\r\n' >"$app/Last.m3u"
@@ -74,8 +74,9 @@ before=$(player_label)
 click_at $((sx + 100)) $((sy + 9)) 3
 sleep 1.3
 after=$(player_label)
-case "$before/$after" in 0:1[0-3]/0:0[0-3]) ok=1 ;; *) ok=0 ;; esac
-check "the countdown jumps by 10 s: $before, then $after" test "$ok" = 1
+# The 20 s track has had a few seconds; 1.3 s pass beside the jump, on a busy machine a little more.
+drop=$(( (10#${before%%:*} * 60 + 10#${before##*:}) - (10#${after%%:*} * 60 + 10#${after##*:}) ))
+check "the countdown jumps by 10 s: $before, then $after" test "$drop" -ge 10 -a "$drop" -le 14
 check_eq "after the last entry the first follows" "selected 0" "$(wait_selected 0)"
 check_eq "and it moves on again" "selected 1" "$(wait_selected 1)"
 click_at $((sx + 80)) $((sy + 9)) # the stop plate

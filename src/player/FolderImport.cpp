@@ -14,8 +14,7 @@ std::wstring importFolder(std::wstring folder) {
     return folder;
 }
 
-void takeMedia(const std::wstring& folder, const std::vector<platform::DirEntry>& entries,
-               FoundMedia& found) {
+void takeMedia(const std::wstring& folder, const std::vector<platform::DirEntry>& entries, FoundMedia& found) {
     for (const auto& entry : entries) {
         std::wstring name = entry.name.substr(0, MaxName);
         if (!isMediaName(name))
@@ -50,9 +49,8 @@ bool isMediaName(const std::wstring& name) {
 }
 
 bool folderNameLess(const std::wstring& a, const std::wstring& b) {
-    return std::lexicographical_compare(
-        a.begin(), a.end(), b.begin(), b.end(),
-        [](wchar_t x, wchar_t y) { return foldCase(x) < foldCase(y); });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](wchar_t x, wchar_t y) { return foldCase(x) < foldCase(y); });
 }
 
 FoundMedia findMedia(platform::Files& files, std::wstring folder) {
@@ -63,8 +61,7 @@ FoundMedia findMedia(platform::Files& files, std::wstring folder) {
     return found;
 }
 
-FoundMedia findMediaTree(platform::Files& files, std::wstring folder,
-                         const std::function<bool()>& cancelled) {
+FoundMedia findMediaTree(platform::Files& files, std::wstring folder, const std::function<bool()>& cancelled) {
     FoundMedia found;
     folder = importFolder(std::move(folder));
     if (folder.empty())

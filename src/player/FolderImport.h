@@ -34,8 +34,7 @@ FoundMedia findMedia(platform::Files& files, std::wstring folder);
 // Junctions and symbolic links are not entered, so the walk cannot loop, and neither are folders
 // both hidden and system; a cloud provider's folders (reparse points too) are. `cancelled` is
 // asked before each folder is read; once it says yes the walk ends with what it has found.
-FoundMedia findMediaTree(platform::Files& files, std::wstring folder,
-                         const std::function<bool()>& cancelled);
+FoundMedia findMediaTree(platform::Files& files, std::wstring folder, const std::function<bool()>& cancelled);
 
 // The order of folder names in the walk: letter by letter, capital and small Latin and Cyrillic
 // letters alike, otherwise by character code.

@@ -1,4 +1,5 @@
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/PathNames.h"
 #include "platform/Error.h"
 #include "platform/win32/Handles.h"
 
@@ -167,16 +168,6 @@ std::wstring Win32Files::currentDirectory() {
     return path;
 }
 
-std::wstring Win32Files::shortPath(const std::wstring& path) {
-    DWORD n = GetShortPathNameW(path.c_str(), nullptr, 0);
-    if (n == 0)
-        return {};
-    std::wstring result(n, L'\0');
-    n = GetShortPathNameW(path.c_str(), result.data(), n);
-    if (n == 0 || n >= result.size())
-        return {};
-    result.resize(n);
-    return result;
-}
+std::wstring Win32Files::shortPath(const std::wstring& path) { return shortPathName(path); }
 
 } // namespace vx::win32

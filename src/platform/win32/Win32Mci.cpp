@@ -1,4 +1,5 @@
 #include "platform/win32/Win32Mci.h"
+#include "platform/win32/PathNames.h"
 #include <windows.h>
 // after windows.h, which it needs
 #include <mmsystem.h>
@@ -26,15 +27,10 @@ bool stockPlays(const std::wstring& element) {
 std::wstring openableName(const std::wstring& element) {
     if (element.size() < MAX_PATH || element.rfind(L"\\\\", 0) == 0)
         return element;
-    const std::wstring longForm = L"\\\\?\\" + element;
-    const DWORD size = GetShortPathNameW(longForm.c_str(), nullptr, 0);
-    if (size == 0)
-        return element;
-    std::wstring shortName(size, L'\0');
-    shortName.resize(GetShortPathNameW(longForm.c_str(), shortName.data(), size));
+    std::wstring shortName = shortPathName(L"\\\\?\\" + element);
     if (shortName.rfind(L"\\\\?\\", 0) == 0)
         shortName.erase(0, 4);
-    return shortName.size() < MAX_PATH ? shortName : element;
+    return !shortName.empty() && shortName.size() < MAX_PATH ? shortName : element;
 }
 
 } // namespace
@@ -68,27 +64,23 @@ std::uint32_t Win32Mci::command(std::uint32_t device, std::uint32_t message, std
         MCI_PLAY_PARMS params{};
         params.dwCallback = cb;
         params.dwFrom = position;
-        return std::uint32_t(
-            mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
+        return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
     }
     case MCI_SEEK: {
         MCI_SEEK_PARMS params{};
         params.dwCallback = cb;
         params.dwTo = position;
-        return std::uint32_t(
-            mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
+        return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
     }
     case MCI_SET: {
         MCI_SET_PARMS params{};
         params.dwCallback = cb;
-        return std::uint32_t(
-            mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
+        return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
     }
     default: {
         MCI_GENERIC_PARMS params{};
         params.dwCallback = cb;
-        return std::uint32_t(
-            mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
+        return std::uint32_t(mciSendCommandW(id, message, flags, reinterpret_cast<DWORD_PTR>(&params)));
     }
     }
 }

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32MediaFoundation.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/MediaEngineApi.h"
+#include "platform/win32/PathNames.h"
 #include "platform/win32/ShellHandles.h"
 #include <atomic>
 #include <cmath>
@@ -18,11 +19,7 @@ constexpr DWORD OpenTimeoutMs = 10000;
 // The file as the Media Engine takes it: a full path (it resolves no current folder), in the
 // "\\?\" form when it is too long for the plain one.
 std::wstring fullPath(const std::wstring& path) {
-    DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (size == 0)
-        return path;
-    std::wstring full(size, L'\0');
-    full.resize(GetFullPathNameW(path.c_str(), size, full.data(), nullptr));
+    std::wstring full = fullPathName(path);
     if (full.size() >= MAX_PATH && full.rfind(L"\\\\", 0) != 0)
         full = L"\\\\?\\" + full;
     return full;
@@ -30,7 +27,7 @@ std::wstring fullPath(const std::wstring& path) {
 
 // The engine's events, which arrive on Media Foundation's own threads: the first of "length
 // known" or "error" releases the open that waits for it.
-class Events : public IMFMediaEngineNotify {
+class Events final : public IMFMediaEngineNotify {
   public:
     Events() : settled_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -81,12 +78,9 @@ class Win32MediaFoundation::Stack {
         library_.reset(LoadLibraryW(L"mfplat.dll"));
         if (!library_)
             return false;
-        startup_ =
-            reinterpret_cast<decltype(&MFStartup)>(GetProcAddress(library_.get(), "MFStartup"));
-        shutdown_ =
-            reinterpret_cast<decltype(&MFShutdown)>(GetProcAddress(library_.get(), "MFShutdown"));
-        createAttributes_ = reinterpret_cast<decltype(&MFCreateAttributes)>(
-            GetProcAddress(library_.get(), "MFCreateAttributes"));
+        find(startup_, "MFStartup");
+        find(shutdown_, "MFShutdown");
+        find(createAttributes_, "MFCreateAttributes");
         if (!startup_ || !shutdown_ || !createAttributes_ ||
             FAILED(startup_(MF_VERSION, MFSTARTUP_FULL)))
             return false;
@@ -111,6 +105,12 @@ class Win32MediaFoundation::Stack {
     }
 
   private:
+    // The library's function of that name, or null.
+    template <class Function> void find(Function& function, const char* name) {
+        function = reinterpret_cast<Function>(
+            reinterpret_cast<void*>(GetProcAddress(library_.get(), name)));
+    }
+
     // Declared first, so that it ends last: COM outlives the factory and the start-up.
     ComApartment com_;
     UniqueModule library_;

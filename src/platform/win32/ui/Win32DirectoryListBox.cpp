@@ -1,4 +1,5 @@
 #include "platform/win32/ui/Win32DirectoryListBox.h"
+#include "platform/win32/PathNames.h"
 #include "platform/Error.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/ui/GlyphPainter.h"
@@ -13,16 +14,6 @@ namespace {
 
 constexpr int IndentPerLevel = 6;
 constexpr int IconSize = 16;
-
-std::wstring fullPathOf(const std::wstring& path) {
-    DWORD n = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
-    if (n == 0)
-        return path;
-    std::wstring full(n, L'\0');
-    n = GetFullPathNameW(path.c_str(), n, full.data(), nullptr);
-    full.resize(n < full.size() ? n : 0);
-    return full.empty() ? path : full;
-}
 
 // "C:\Data\" and "C:\Data" name the same folder; a root keeps its backslash.
 std::wstring withoutTrailingSlash(std::wstring path) {
@@ -73,7 +64,7 @@ Win32DirectoryListBox::Win32DirectoryListBox(Win32Form& form, const ui::Director
             openSelected();
     });
     // The browser starts on the working folder, which is already current: only list it.
-    folder_ = withoutTrailingSlash(fullPathOf(params.folder.empty() ? L"." : params.folder));
+    folder_ = withoutTrailingSlash(fullPathName(params.folder.empty() ? L"." : params.folder));
     fill();
 }
 
@@ -83,7 +74,7 @@ Win32DirectoryListBox::~Win32DirectoryListBox() {
 }
 
 void Win32DirectoryListBox::setDirectory(const std::wstring& folder) {
-    const std::wstring path = withoutTrailingSlash(fullPathOf(folder));
+    const std::wstring path = withoutTrailingSlash(fullPathName(folder));
     if (!SetCurrentDirectoryW(path.c_str()))
         throw IoError(int(GetLastError()));
     // The per-drive current folder, which "X:" resolves to, lives in the "=X:" variable.
@@ -100,7 +91,7 @@ void Win32DirectoryListBox::setDirectory(const std::wstring& folder) {
 
 void Win32DirectoryListBox::openDrive(wchar_t letter) {
     const wchar_t drive[] = {letter, L':', 0};
-    setDirectory(fullPathOf(drive));
+    setDirectory(fullPathName(drive));
 }
 
 void Win32DirectoryListBox::fill() {

@@ -16,7 +16,7 @@ int hexValue(wchar_t c) {
     return -1;
 }
 
-bool startsWithNoCase(const std::wstring& text, std::wstring_view head) {
+bool startsWithNoCase(std::wstring_view text, std::wstring_view head) {
     if (text.size() < head.size())
         return false;
     for (std::size_t i = 0; i < head.size(); ++i)
@@ -41,14 +41,17 @@ std::string unescape(std::wstring_view path) {
     return bytes + utf8::encode(path.substr(plain));
 }
 
+constexpr std::wstring_view Scheme = L"file://";
+
 } // namespace
 
+bool isFileUri(std::wstring_view entry) { return startsWithNoCase(entry, Scheme); }
+
 std::wstring fileOfEntry(const std::wstring& entry) {
-    constexpr std::wstring_view scheme = L"file://";
-    if (!startsWithNoCase(entry, scheme))
+    if (!isFileUri(entry))
         return entry;
-    std::wstring_view rest = std::wstring_view(entry).substr(scheme.size());
-    if (startsWithNoCase(std::wstring(rest.substr(0, 10)), L"localhost/"))
+    std::wstring_view rest = std::wstring_view(entry).substr(Scheme.size());
+    if (startsWithNoCase(rest, L"localhost/"))
         rest.remove_prefix(9);
     std::wstring path;
     if (!rest.empty() && rest.front() == L'/') {

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 namespace vx {
 
@@ -8,5 +9,7 @@ namespace vx {
 // become Windows paths ("C:\Music\Песня.flac"; "file://server/share/a.mp3" becomes
 // "\\server\share\a.mp3"); every other entry is returned as it is.
 std::wstring fileOfEntry(const std::wstring& entry);
+// Whether an entry is written as a file URI.
+bool isFileUri(std::wstring_view entry);
 
 } // namespace vx

@@ -1,4 +1,6 @@
 #include "player/Playlist.h"
+#include "app/Paths.h"
+#include "player/FileUri.h"
 #include "platform/Error.h"
 #include "player/M3u.h"
 
@@ -41,7 +43,17 @@ void Playlist::ReadM3U(const std::wstring& fileName, bool append) {
         clear();
     // The lists take the texts where the reader left them; only the kept paths are copied.
     paths_.addTexts(entries.pathTexts());
-    display_.addTexts(entries.titleTexts());
+    // A file URI without a title line shows the name of the file it names, not its escapes.
+    auto titles = entries.titleTexts();
+    std::vector<std::wstring> names(entries.size());
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const std::wstring_view path = entries.path(i);
+        if (isFileUri(path) && entries.title(i) == path.substr(path.find_last_of(L"\\/:") + 1)) {
+            names[i] = paths::fileNameOf(fileOfEntry(std::wstring(path)));
+            titles[i] = names[i].c_str();
+        }
+    }
+    display_.addTexts(titles);
     stored_.reserve(stored_.size() + entries.size());
     for (std::size_t i = 0; i < entries.size(); ++i)
         stored_.emplace_back(entries.path(i));

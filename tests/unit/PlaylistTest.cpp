@@ -52,10 +52,10 @@ TEST_F(PlaylistFiles, TitleLinesNameTheNextLineWhateverItHolds) {
 }
 
 TEST_F(PlaylistFiles, PathsAreCompletedFromThePlaylistsOwnName) {
-    read("\\Music\\a.mp3\nMusic\\b.mp3\n\\\\server\\share\\c.mp3\nhttp://radio/d.mp3\nF:e.mp3\n");
+    read("\\Music\\a.mp3\nMusic\\b.mp3\n\\\\server\\share\\c.mp3\nhttp://radio/d.mp3\nF:e.mp3\nfile:///C:/M/%D0%AF.mp3\n");
     EXPECT_EQ(stored().items, (Items{L"E:\\Music\\a.mp3", L"E:\\Lists\\Music\\b.mp3", L"\\\\server\\share\\c.mp3",
-                                     L"http://radio/d.mp3", L"F:e.mp3"}));
-    EXPECT_EQ(shown().items, (Items{L"a.mp3", L"b.mp3", L"c.mp3", L"d.mp3", L"e.mp3"}));
+                                     L"http://radio/d.mp3", L"F:e.mp3", L"file:///C:/M/%D0%AF.mp3"}));
+    EXPECT_EQ(shown().items, (Items{L"a.mp3", L"b.mp3", L"c.mp3", L"d.mp3", L"e.mp3", L"Я.mp3"}));
     read("\\Music\\a.mp3\r\n", L"\\\\nas\\tunes\\lists\\x.m3u");
     EXPECT_EQ(stored().items, (Items{L"\\\\nas\\tunes\\Music\\a.mp3"}));
     // Written with "/", as players on other systems write paths: rooted and network alike.

@@ -25,11 +25,6 @@ struct PlayerFixture : ::testing::Test {
             list().add(name, L"C:\\Music\\" + name);
         }
     }
-    // The element of the open device, or the file Media Foundation has open: the track that is
-    // playing, or "".
-    std::wstring playing() {
-        if (engine().throughMediaFoundation())
-            return m.mf.file;
-        return engine().isOpen() ? device()->element : L"";
-    }
+    // The element of the open device: the track that is playing, or "".
+    std::wstring playing() { return engine().isOpen() ? device()->element : L""; }
 };

@@ -1,9 +1,8 @@
-#include "player/MediaEngine.h"
-#include "WaveFile.h"
 #include "platform/Error.h"
 #include "platform/win32/Win32Mci.h"
 #include "platform/win32/Win32MediaFoundation.h"
-#include <cstdio>
+#include "player/MediaEngine.h"
+#include "WaveFile.h"
 #include <gtest/gtest.h>
 #include <mmsystem.h>
 
@@ -25,8 +24,7 @@ struct MediaEngineWin : ::testing::Test {
         GetTempPathW(MAX_PATH, temp);
         folder = std::wstring(temp) + L"vx_mci_test\\";
         CreateDirectoryW(folder.c_str(), nullptr);
-        notify =
-            CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        notify = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
         engine.setNotifyWindow(reinterpret_cast<WindowId>(notify));
     }
     void TearDown() override {
@@ -147,8 +145,7 @@ TEST_F(MediaEngineWin, ClosedEngineAndMissingFileErrors) {
     MCI_OPEN_PARMSW params{};
     const std::wstring element = folder + L"missing.wav";
     params.lpstrElementName = element.c_str();
-    MCIERROR code = mciSendCommandW(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT,
-                                    reinterpret_cast<DWORD_PTR>(&params));
+    MCIERROR code = mciSendCommandW(0, MCI_OPEN, MCI_WAIT | MCI_OPEN_ELEMENT, reinterpret_cast<DWORD_PTR>(&params));
     ASSERT_NE(code, 0u);
     wchar_t expected[4096] = {};
     ASSERT_TRUE(mciGetErrorStringW(code, expected, 4096));
@@ -158,16 +155,12 @@ TEST_F(MediaEngineWin, ClosedEngineAndMissingFileErrors) {
 
 namespace {
 
-// The folder of the files tests/make-media.sh made, named in Unix form by VX_TEST_MEDIA.
+// The folder of the files tests/make-media.sh made, named in Unix form by VX_TEST_MEDIA (Wine
+// takes "/" for "\\" in a path).
 std::wstring testMedia() {
     wchar_t unixPath[1024] = {};
-    if (!GetEnvironmentVariableW(L"VX_TEST_MEDIA", unixPath, 1024))
-        return {};
-    std::wstring path = std::wstring(L"Z:") + unixPath + L"/";
-    for (auto& c : path)
-        if (c == L'/')
-            c = L'\\';
-    return path;
+    return GetEnvironmentVariableW(L"VX_TEST_MEDIA", unixPath, 1024) ? L"Z:" + std::wstring(unixPath) + L"/"
+                                                                      : std::wstring();
 }
 
 } // namespace
@@ -180,9 +173,7 @@ TEST(MediaFoundationWin, FlacM4aOpusAndOggOpenAdvancePauseAndEnd) {
     win32::Win32MediaFoundation mf;
     for (const wchar_t* name : {L"tone.flac", L"tone.m4a", L"tone.opus", L"tone.ogg"}) {
         SCOPED_TRACE(std::string(name, name + wcslen(name)));
-        DWORD start = GetTickCount();
         ASSERT_EQ(mf.open(media + name), platform::MfOpen::Ok);
-        const DWORD openMs = GetTickCount() - start;
         EXPECT_NEAR(double(mf.length()), 2000.0, 100.0);
         EXPECT_TRUE(mf.paused());
         mf.play();
@@ -193,14 +184,11 @@ TEST(MediaFoundationWin, FlacM4aOpusAndOggOpenAdvancePauseAndEnd) {
         const auto held = mf.position();
         Sleep(400);
         EXPECT_NEAR(double(mf.position()), double(held), 30.0) << "holds in a pause";
-        const bool seeks = mf.seek(1500);
+        mf.seek(1500); // refused under Wine 8: the track plays on to its end from where it is
         mf.play();
-        start = GetTickCount();
-        while (!mf.ended() && GetTickCount() - start < 3000)
+        for (const DWORD start = GetTickCount(); !mf.ended() && GetTickCount() - start < 3000;)
             Sleep(50);
         EXPECT_TRUE(mf.ended());
-        std::printf("%ls: open %lu ms, length %u ms, seek %s\n", name, openMs, mf.length(),
-                    seeks ? "taken" : "refused");
     }
     const DWORD start = GetTickCount();
     EXPECT_NE(mf.open(media + L"bad.flac"), platform::MfOpen::Ok);

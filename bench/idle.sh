@@ -42,14 +42,15 @@ sample() {
     echo "$ticks $switches"
 }
 hz=$(getconf CLK_TCK)
-# Measures the four programs over the same stretch; sets cpu_NAME (s a minute) and cs_NAME
-# (switches a second).
+# Measures the programs named (vx plain one two by default) over the same stretch; sets
+# cpu_NAME (s a minute) and cs_NAME (switches a second).
 measure() {
     local -A t0 s0
-    local name t s
-    for name in vx plain one two; do read -r "t0[$name]" "s0[$name]" < <(sample "${!name}"); done
+    local name t s names=("${@:-vx}")
+    [ $# -eq 0 ] && names=(vx plain one two)
+    for name in "${names[@]}"; do read -r "t0[$name]" "s0[$name]" < <(sample "${!name}"); done
     sleep "$seconds"
-    for name in vx plain one two; do
+    for name in "${names[@]}"; do
         read -r t s < <(sample "${!name}")
         printf -v "cpu_$name" '%.2f' "$(awk -v d=$((t - t0[$name])) -v hz="$hz" -v sec="$seconds" 'BEGIN{print d / hz * 60 / sec}')"
         printf -v "cs_$name" '%.1f' "$(awk -v d=$((s - s0[$name])) -v sec="$seconds" 'BEGIN{print d / sec}')"
@@ -60,6 +61,9 @@ rows() { # rows STATE
     if [ "$1" = playing ]; then # beside the window with two polling timers
         row "CPU, $1 (s/min)" "$cpu_vx" "$cpu_two" "$(over "$cpu_vx" "$cpu_two")" "<= 1 (window, 2 timers)"
         row "wake-ups, $1 (switches/s)" "$cs_vx" "$cs_two" "$(over "$cs_vx" "$cs_two")" "<= 1 (window, 2 timers)"
+        # What any program costs that plays the same file through MCI: Wine's audio path.
+        row "CPU, $1, vs MCI alone (s/min)" "$cpu_vx" "$cpu_mci" "$(over "$cpu_vx" "$cpu_mci")" "-"
+        row "wake-ups, $1, vs MCI alone (/s)" "$cs_vx" "$cs_mci" "$(over "$cs_vx" "$cs_mci")" "-"
     else # beside the plain window, and the window with one polling timer
         row "idle CPU, $1 (s/min)" "$cpu_vx" "$cpu_plain" \
             "+$(awk -v a="$cpu_vx" -v b="$cpu_plain" 'BEGIN{printf "%.2f", a - b}')" "<= +0.05 (plain window)"
@@ -73,11 +77,18 @@ header
 measure
 rows "player closed"
 show_player >/dev/null || note "idle: the player did not show"
-sleep 2
+# Nobody touches it: the mouse leaves the button it pressed, whose tip would otherwise keep
+# the tooltip's own timers running.
+xdotool mousemove 600 300
+sleep 5
 measure
 rows "player shown"
 read -r lx ly _ _ <<<"$(vx_probe crect TForm8 8003 | clean)"
 xdotool mousemove $((lx + 30)) $((ly + 6)) click --repeat 2 --delay 80 1 # the track plays
+xdotool mousemove 600 300
+vx_desktop 'C:\Vextral\minimal.exe' 'C:\Vextral\long.wav'
+for _ in $(seq 20); do mci=$(pid_of 'minimal.exe C:.Vextral.long.wav') && [ -n "$mci" ] && break; sleep 0.5; done
+[ -n "$mci" ] || { note "idle: the MCI window did not start"; exit 1; }
 sleep 2
-measure
+measure vx plain one two mci
 rows "playing"

@@ -195,6 +195,17 @@ void Win32Form::followDock() {
         placeOverlay();
 }
 
+bool Win32Form::dockCovered() const {
+    if (!overlay_ || !exists() || !IsWindowVisible(hwnd()))
+        return false;
+    // Only the taskbar matters: another program's stay-on-top window above the bar is left
+    // where its owner put it. The walk is short, the bar being raised whenever it is placed.
+    for (HWND above = GetWindow(hwnd(), GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
+        if (above == dockedTo_)
+            return true;
+    return false;
+}
+
 void Win32Form::followTaskbarColour() {
     // The face takes the colour of the taskbar beside the window, so only the controls'
     // pictures stand out; the window stays opaque and takes every press. A point that cannot
@@ -232,8 +243,8 @@ void Win32Form::placeOverlay() {
     // With the taskbar gone the bar stays a stay-on-top window at the same offset on the screen.
     if (IsWindow(dockedTo_))
         ClientToScreen(dockedTo_, &origin);
-    // Placed again at each check, and raised: the taskbar comes above it whenever the shell
-    // lays out its buttons.
+    // Placed again whenever the taskbar moved or came above it (as it does when the shell lays
+    // out its buttons), and raised.
     SetWindowPos(hwnd(), HWND_TOPMOST, origin.x + o.left, origin.y + o.top, o.right - o.left,
                  o.bottom - o.top, SWP_NOACTIVATE);
     // A taskbar lower than the window: the part below its bottom edge is cut away, so nothing

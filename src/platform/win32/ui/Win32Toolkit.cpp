@@ -12,6 +12,8 @@ namespace vx::win32 {
 namespace {
 constexpr UINT_PTR CheckTimerId = 1;
 constexpr UINT_PTR OnceTimerId = 2;
+constexpr UINT_PTR CheckSoonTimerId = 3;
+constexpr UINT CheckSoonMs = 500;
 constexpr UINT CheckIntervalMs = 1000;
 constexpr ULONG CheckToleranceMs = 500;
 constexpr UINT WatchNow = WM_APP + 0x301;
@@ -53,6 +55,11 @@ void ApplicationWindow::checkOften(bool on) {
         setCoalescableTimer(hwnd(), CheckTimerId, CheckIntervalMs, CheckToleranceMs);
     else
         KillTimer(hwnd(), CheckTimerId);
+}
+
+void ApplicationWindow::checkSoon() {
+    if (!checkDue_ && SetTimer(hwnd(), CheckSoonTimerId, CheckSoonMs, nullptr))
+        checkDue_ = true;
 }
 
 void ApplicationWindow::watch() {
@@ -97,9 +104,13 @@ LRESULT ApplicationWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 due();
             return 0;
         }
-        if (wParam != CheckTimerId)
+        if (wParam == CheckSoonTimerId) {
+            KillTimer(hwnd(), CheckSoonTimerId);
+            checkDue_ = false;
+        } else if (wParam != CheckTimerId) {
             break;
-        watch();
+        }
+        toolkit_.checkTaskbar();
         return 0;
     case WatchNow:
         watch();
@@ -139,11 +150,19 @@ Win32Toolkit::Win32Toolkit(const std::wstring& title)
 void Win32Toolkit::watchTaskbar(WindowId taskbar, WindowId start) {
     HWND bar = reinterpret_cast<HWND>(taskbar);
     HWND button = reinterpret_cast<HWND>(start);
+    watchedBar_ = bar;
+    watchedStart_ = button;
+    mark_.reset(); // the first check follows whatever it reads, even a taskbar already gone
     // Wine 8 tells nothing of a window moving, showing, hiding or going (it sends only the
     // creation of windows, of every process alike), and a window docked into another
     // process's window vanishes there without a message: the check stands in for the hook.
     if (underWine_) {
         app_.checkOften(bar != nullptr);
+        // A new window, of any program, makes the shell lay out its taskbar, which raises it
+        // over the bar and shows its Start button again: checked soon after, not at the next
+        // tick. The hook costs nothing while no window is made.
+        if (bar && !creationHook_)
+            creationHook_ = WinEventHook::windowsCreated([this] { app_.checkSoon(); });
         return;
     }
     if (!taskbarHook_ || !taskbarHook_->watches(bar, button)) {
@@ -169,6 +188,19 @@ void Win32Toolkit::followTaskbar() {
         form->followDock();
     if (onWatch)
         dispatch(onWatch);
+}
+
+void Win32Toolkit::checkTaskbar() {
+    // Only what the reads show changed, or a docked form that something came above, is
+    // followed: the reads cost a few calls a second, the whole layout and the raise many more.
+    const TaskbarMark now = TaskbarMark::read(watchedBar_, watchedStart_);
+    const bool covered = std::any_of(docked_.begin(), docked_.end(), [](Win32Form* form) { return form->dockCovered(); });
+    if (mark_ && now == *mark_ && !covered)
+        return;
+    followTaskbar();
+    // Read again after the watch, which may itself have hidden the Start button: the shell
+    // showing it again afterwards is then a change.
+    mark_ = TaskbarMark::read(watchedBar_, watchedStart_);
 }
 
 void Win32Toolkit::followColours() {

@@ -1,12 +1,14 @@
 #pragma once
 #include "platform/ui/Toolkit.h"
 #include "platform/win32/ui/Dpi.h"
+#include "platform/win32/ui/TaskbarMark.h"
 #include "platform/win32/ui/Win32DropTarget.h"
 #include "platform/win32/ui/Win32MediaKeys.h"
 #include "platform/win32/ui/WinEventHook.h"
 #include "platform/win32/ui/WindowBase.h"
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace vx::win32 {
@@ -22,9 +24,11 @@ class ApplicationWindow : public WindowBase {
     ApplicationWindow(Win32Toolkit& toolkit, const std::wstring& title);
     // Runs the watch soon, from the message loop; requests that come before it runs are one.
     void watchSoon();
-    // Runs the watch at most once a second, with leeway for the system to group the wake-up
+    // Runs the check once a second, with leeway for the system to group the wake-up
     // with others, while `on`; else only on events.
     void checkOften(bool on);
+    // Runs the check once, half a second from now, unless such a run is already waiting.
+    void checkSoon();
     // One run of onDue, delayMs from now; a later call replaces it, an empty onDue cancels it.
     void runOnceAfter(int delayMs, std::function<void()> onDue);
 
@@ -38,6 +42,7 @@ class ApplicationWindow : public WindowBase {
     UINT taskbarCreated_;
     bool watchPosted_ = false;
     bool checking_ = false;
+    bool checkDue_ = false;
     std::function<void()> onDue_;
 };
 
@@ -81,6 +86,8 @@ class Win32Toolkit : public ui::Toolkit {
     // The taskbar may have moved or changed: the docked forms take their places again, then
     // the program's watch runs.
     void followTaskbar();
+    // The fallback check where no events come: follows the taskbar only when it changed.
+    void checkTaskbar();
     // The colours of the system or the taskbar may have changed.
     void followColours();
     void screenChanged();
@@ -95,6 +102,10 @@ class Win32Toolkit : public ui::Toolkit {
     bool childDockForced_;
     ApplicationWindow app_;
     std::unique_ptr<WinEventHook> taskbarHook_;
+    std::unique_ptr<WinEventHook> creationHook_; // under Wine
+    HWND watchedBar_ = nullptr;
+    HWND watchedStart_ = nullptr;
+    std::optional<TaskbarMark> mark_; // as read after the last watch
     std::vector<Win32Form*> docked_;
     DpiScale dpi_ = DpiScale::ofScreen();
     std::unique_ptr<Win32MediaKeys> mediaKeys_;

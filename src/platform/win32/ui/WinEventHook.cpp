@@ -37,6 +37,17 @@ WinEventHook::WinEventHook(HWND first, HWND second, std::function<void()> onEven
         liveHooks().emplace_back(hook_, this);
 }
 
+WinEventHook::WinEventHook(std::function<void()> onEvent) : onEvent_(std::move(onEvent)), creations_(true) {
+    hook_ = SetWinEventHook(EVENT_OBJECT_CREATE, EVENT_OBJECT_CREATE, nullptr, &WinEventHook::onWinEvent, 0, 0,
+                            WINEVENT_OUTOFCONTEXT);
+    if (hook_)
+        liveHooks().emplace_back(hook_, this);
+}
+
+std::unique_ptr<WinEventHook> WinEventHook::windowsCreated(std::function<void()> onEvent) {
+    return std::unique_ptr<WinEventHook>(new WinEventHook(std::move(onEvent)));
+}
+
 WinEventHook::~WinEventHook() {
     if (!hook_)
         return;
@@ -48,7 +59,7 @@ void CALLBACK WinEventHook::onWinEvent(HWINEVENTHOOK hook, DWORD event, HWND win
                                        LONG child, DWORD /*thread*/, DWORD /*time*/) {
     // The events of the windows' own frames only: not those of their children, carets or
     // scroll bars.
-    if (!followed(event) || object != OBJID_WINDOW || child != CHILDID_SELF)
+    if (object != OBJID_WINDOW || child != CHILDID_SELF)
         return;
     auto& hooks = liveHooks();
     const auto it = std::find_if(hooks.begin(), hooks.end(),
@@ -56,7 +67,8 @@ void CALLBACK WinEventHook::onWinEvent(HWINEVENTHOOK hook, DWORD event, HWND win
     if (it == hooks.end())
         return;
     WinEventHook& self = *it->second;
-    if (window && (window == self.first_ || window == self.second_))
+    if (self.creations_ ? event == EVENT_OBJECT_CREATE
+                        : followed(event) && window && (window == self.first_ || window == self.second_))
         self.onEvent_();
 }
 

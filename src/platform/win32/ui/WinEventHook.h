@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <memory>
 #include <windows.h>
 
 namespace vx::win32 {
@@ -11,6 +12,9 @@ class WinEventHook {
   public:
     // `onEvent` runs once for each such event of `first` or `second` (either may be null).
     WinEventHook(HWND first, HWND second, std::function<void()> onEvent);
+    // Hears every window that any program creates (under Wine the only window event sent
+    // across processes; a new window makes the shell lay out its taskbar).
+    static std::unique_ptr<WinEventHook> windowsCreated(std::function<void()> onEvent);
     ~WinEventHook();
     WinEventHook(const WinEventHook&) = delete;
     WinEventHook& operator=(const WinEventHook&) = delete;
@@ -23,8 +27,11 @@ class WinEventHook {
     static void CALLBACK onWinEvent(HWINEVENTHOOK hook, DWORD event, HWND window, LONG object,
                                     LONG child, DWORD thread, DWORD time);
 
-    HWND first_;
-    HWND second_;
+    explicit WinEventHook(std::function<void()> onEvent);
+
+    HWND first_ = nullptr;
+    HWND second_ = nullptr;
+    bool creations_ = false; // hears creations, of any window
     std::function<void()> onEvent_;
     HWINEVENTHOOK hook_ = nullptr;
 };

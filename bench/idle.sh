@@ -20,9 +20,11 @@ cp "$VX_BUILD/win/vextral.exe" "$VX_BUILD/win/bench/minimal.exe" "$app/"
 make_wav "$app/long.wav" $((3 * seconds))
 printf 'C:\\Vextral\\long.wav\r\n' >"$app/Last.m3u"
 
+# The baselines first: their stay-on-top windows stand where the bar docks, and the bar, made
+# after them, stands above them as it would above any older window.
+for timers in "" 1 2; do vx_desktop "C:\\Vextral\\minimal.exe" $timers; done
 vx_desktop 'C:\Vextral\vextral.exe'
 vx_probe wait TForm1 20000 >/dev/null
-for timers in "" 1 2; do vx_desktop "C:\\Vextral\\minimal.exe" $timers; done
 pid_of() { session_pids "^C:.Vextral.$1\$" | head -n 1; }
 for _ in $(seq 60); do
     vx=$(pid_of vextral.exe) plain=$(pid_of minimal.exe) one=$(pid_of 'minimal.exe 1') two=$(pid_of 'minimal.exe 2')

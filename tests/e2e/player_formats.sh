@@ -106,8 +106,6 @@ for i in 1 2 3 4 5; do long=$long/$(printf "folder%d-%042d" "$i" 0); done
 mkdir -p "$long"
 cp "$music/tone.mp3" "$long/long-path-tone.mp3"
 longwin='C:\Vextral\music'$(printf '\\folder%d-%042d' 1 0 2 0 3 0 4 0 5 0)'\long-path-tone.mp3'
-check_eq "the long path has 290 characters" 290 "${#longwin}"
-check "the encoders made the files" test -s "$music/tone.flac" -a -s "$music/tone.m4a" -a -s "$music/tone.opus"
 
 printf '%s\r\n' 'C:\Vextral\music\silence.wav' 'C:\Vextral\music\tone.flac' 'C:\Vextral\music\tone.m4a' \
     'C:\Vextral\music\tone.opus' 'C:\Vextral\music\tone.mp3' \

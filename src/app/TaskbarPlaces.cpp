@@ -48,6 +48,10 @@ TaskbarPlaces::TaskbarPlaces(std::optional<platform::TaskbarLayout> taskbar, Rec
         shown_.left = edge_ == TaskbarEdge::Right ? std::min(b.left, right(m) - b.width)
                                                   : std::max(b.left, m.left);
     }
+    // The system derives the work area from the taskbar a moment after the taskbar has moved:
+    // one that still takes in the taskbar's place is out of date, and the monitor serves.
+    if (overlap(work_, shown_))
+        work_ = monitor_;
 }
 
 Rect TaskbarPlaces::bar() const {

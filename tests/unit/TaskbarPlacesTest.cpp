@@ -61,6 +61,11 @@ const std::vector<Case> cases = {
      94 + FavouritesW + 2, {62, 768 - 29 - PlayerH, PlayerW, PlayerH}},
     {"windows 10 right", hideable({962, 0, 62, 768}, {0, 0, 62, 40}), {6, 3, 50, 24}, {934, 3, 28, 180},
      934 - 4 - DialogW, 934 - 4 - FavouritesW - 2 - DialogW, {32, 768 - 29 - PlayerH, PlayerW, PlayerH}},
+    // Just moved there from the top: the work area still leaves out the top 40.
+    {"windows 10 right, work area not yet updated",
+     platform::TaskbarLayout{{962, 0, 62, 768}, {0, 0, 62, 40}, false, {0, 0, 1024, 768}, {0, 40, 1024, 728}},
+     {6, 3, 50, 24}, {934, 3, 28, 180}, 934 - 4 - DialogW, 934 - 4 - FavouritesW - 2 - DialogW,
+     {32, 768 - 29 - PlayerH, PlayerW, PlayerH}},
     // A vertical taskbar narrower than the bar: at its left edge.
     {"narrow left", hideable({0, 0, 40, 768}, {0, 0, 40, 40}), {0, 3, 50, 24}, {40, 3, 28, 180}, 72,
      72 + FavouritesW + 2, {40, 768 - 29 - PlayerH, PlayerW, PlayerH}},

@@ -3,13 +3,13 @@
 
 namespace vx::win32 {
 
-// What the docked bar depends on, in the few reads a check once a second can afford where the
-// system sends no events (Wine): the taskbar's and the Start window's rectangles on the screen
-// and whether the Start window is shown. A taskbar that went reads as empty. The whole layout
-// is read again only when this changes.
+// What the docked bar depends on, in the two reads a check once a second can afford where the
+// system sends no events (Wine): where the Start window is on the screen and whether it is
+// shown. The Start window lies in the taskbar, so a taskbar that moves, grows or slides away
+// moves it too; a taskbar without one is read by its own rectangle. A window that went reads as
+// empty. The whole layout is read again only when this changes.
 struct TaskbarMark {
-    RECT taskbar{};
-    RECT start{};
+    RECT place{};
     bool startShown = false;
 
     static TaskbarMark read(HWND taskbar, HWND start);

@@ -167,6 +167,8 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
     if (!taskbar) {
         // A window standing alone on the screen keeps its own face.
         toolkit_.removeDocked(*this);
+        if (overlay_)
+            SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(toolkit_.appWindow()));
         SetWindowPos(hwnd(), HWND_TOPMOST, p.left, p.top, p.right - p.left, p.bottom - p.top,
                      SWP_NOACTIVATE);
         setFace(colourRef(params_.background));
@@ -174,8 +176,11 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
     }
     if (toolkit_.underWine() && !toolkit_.childDockForced()) {
         // Wine does not paint a child window of another process's window: stand over the
-        // taskbar as a stay-on-top window owned by the application window instead.
+        // taskbar as a stay-on-top window instead, owned by the taskbar. The system keeps an
+        // owned window above its owner, so a taskbar that raises itself lifts the bar with it
+        // and never covers it. A taskbar that goes leaves the bar standing, without an owner.
         overlay_ = true;
+        SetWindowLongPtrW(hwnd(), GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(taskbar));
         placeOverlay();
     } else {
         LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
@@ -193,17 +198,6 @@ void Win32Form::dock(WindowId parent, const Rect& where) {
 void Win32Form::followDock() {
     if (overlay_ && exists())
         placeOverlay();
-}
-
-bool Win32Form::dockCovered() const {
-    if (!overlay_ || !exists() || !IsWindowVisible(hwnd()))
-        return false;
-    // Only the taskbar matters: another program's stay-on-top window above the bar is left
-    // where its owner put it. The walk is short, the bar being raised whenever it is placed.
-    for (HWND above = GetWindow(hwnd(), GW_HWNDPREV); above; above = GetWindow(above, GW_HWNDPREV))
-        if (above == dockedTo_)
-            return true;
-    return false;
 }
 
 void Win32Form::followTaskbarColour() {

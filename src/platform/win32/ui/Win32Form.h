@@ -71,9 +71,6 @@ class Win32Form : public WindowBase, public ui::Form {
     // Docked: stands over the taskbar where it has moved to (under Wine, where the form is a
     // window of its own over the taskbar, not its child).
     void followDock();
-    // Standing over the taskbar, but the taskbar is now above it (the shell raises the taskbar
-    // as it lays out its buttons).
-    bool dockCovered() const;
     // The face takes the taskbar's colour as it is now.
     void followTaskbarColour();
 

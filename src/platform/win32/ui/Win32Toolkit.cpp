@@ -158,9 +158,9 @@ void Win32Toolkit::watchTaskbar(WindowId taskbar, WindowId start) {
     // process's window vanishes there without a message: the check stands in for the hook.
     if (underWine_) {
         app_.checkOften(bar != nullptr);
-        // A new window, of any program, makes the shell lay out its taskbar, which raises it
-        // over the bar and shows its Start button again: checked soon after, not at the next
-        // tick. The hook costs nothing while no window is made.
+        // A new window, of any program, makes the shell lay out its taskbar, which shows its
+        // Start button again: checked soon after, not at the next tick. The hook costs nothing
+        // while no window is made.
         if (bar && !creationHook_)
             creationHook_ = WinEventHook::windowsCreated([this] { app_.checkSoon(); });
         return;
@@ -191,11 +191,9 @@ void Win32Toolkit::followTaskbar() {
 }
 
 void Win32Toolkit::checkTaskbar() {
-    // Only what the reads show changed, or a docked form that something came above, is
-    // followed: the reads cost a few calls a second, the whole layout and the raise many more.
-    const TaskbarMark now = TaskbarMark::read(watchedBar_, watchedStart_);
-    const bool covered = std::any_of(docked_.begin(), docked_.end(), [](Win32Form* form) { return form->dockCovered(); });
-    if (mark_ && now == *mark_ && !covered)
+    // Only what the reads show changed is followed: the reads cost two calls a second, the whole
+    // layout and the raise many more.
+    if (mark_ && TaskbarMark::read(watchedBar_, watchedStart_) == *mark_)
         return;
     followTaskbar();
     // Read again after the watch, which may itself have hidden the Start button: the shell

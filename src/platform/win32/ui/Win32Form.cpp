@@ -39,7 +39,7 @@ DWORD exStyleFor(const ui::FormSpec& params) {
 
 Win32Form::Win32Form(Win32Toolkit& toolkit, const ui::FormSpec& params)
     : toolkit_(toolkit), params_(params), isMain_(params.main) {
-    registerClass(params.windowClass, CS_DBLCLKS);
+    registerClass(params.windowClass, CS_DBLCLKS, true);
     face_ = colourRef(params.background);
     background_.reset(CreateSolidBrush(face_));
     DWORD style = styleFor(params.frame);

@@ -10,7 +10,7 @@ WindowBase::~WindowBase() {
     }
 }
 
-void WindowBase::registerClass(const std::wstring& name, UINT style) {
+void WindowBase::registerClass(const std::wstring& name, UINT style, bool withIcon) {
     static std::set<std::wstring> registered;
     if (!registered.insert(name).second)
         return;
@@ -20,7 +20,17 @@ void WindowBase::registerClass(const std::wstring& name, UINT style) {
     wc.lpfnWndProc = &WindowBase::procedure;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    if (withIcon) {
+        // Loaded once in each size: a class without its small icon would have the system copy
+        // one from the resource again at each registration.
+        auto load = [](int width, int height) {
+            return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(width), GetSystemMetrics(height), LR_SHARED));
+        };
+        static const HICON large = load(SM_CXICON, SM_CYICON), small = load(SM_CXSMICON, SM_CYSMICON);
+        wc.hIcon = large;
+        wc.hIconSm = small;
+    }
     wc.lpszClassName = name.c_str();
     RegisterClassExW(&wc);
 }

@@ -17,7 +17,9 @@ class WindowBase {
 
   protected:
     // Registers the class once per name; every class of the program uses the shared procedure.
-    static void registerClass(const std::wstring& name, UINT style = 0);
+    // A class of windows with a frame (`withIcon`) carries the program's icon in both sizes;
+    // controls and hidden windows carry none.
+    static void registerClass(const std::wstring& name, UINT style = 0, bool withIcon = false);
     bool createWindow(const std::wstring& className, DWORD exStyle, DWORD style, int x, int y, int width,
                       int height, HWND parent, HMENU menuOrId, const wchar_t* text = L"");
     virtual LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -98,13 +98,19 @@ int showMessageBox(HWND owner, const std::wstring& text, const std::wstring& cap
 bool Win32Toolkit::ask(ui::QuestionKind kind, const std::wstring& text) {
     const bool confirm = kind == ui::QuestionKind::Confirmation;
     UINT flags = MB_YESNO | MB_DEFBUTTON1 | (confirm ? MB_ICONQUESTION : MB_ICONINFORMATION);
-    return showMessageBox(appWindow(), text, confirm ? L"Confirm" : L"Information", flags) == IDYES;
+    const bool yes = showMessageBox(appWindow(), text, confirm ? L"Confirm" : L"Information", flags) == IDYES;
+    boxClosed();
+    return yes;
 }
 
-void Win32Toolkit::notify(const std::wstring& text) { showMessageBox(appWindow(), text, L"Vextral", MB_OK); }
+void Win32Toolkit::notify(const std::wstring& text) {
+    showMessageBox(appWindow(), text, L"Vextral", MB_OK);
+    boxClosed();
+}
 
 void Win32Toolkit::showError(const std::wstring& text) {
     showMessageBox(appWindow(), text, L"Vextral", MB_OK | MB_ICONSTOP);
+    boxClosed();
 }
 
 } // namespace vx::win32

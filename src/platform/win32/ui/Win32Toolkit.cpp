@@ -57,8 +57,8 @@ void ApplicationWindow::checkOften(bool on) {
         KillTimer(hwnd(), CheckTimerId);
 }
 
-void ApplicationWindow::checkSoon() {
-    if (!checkDue_ && SetTimer(hwnd(), CheckSoonTimerId, CheckSoonMs, nullptr))
+void ApplicationWindow::checkSoon(bool again) {
+    if ((!checkDue_ || again) && SetTimer(hwnd(), CheckSoonTimerId, CheckSoonMs, nullptr))
         checkDue_ = true;
 }
 
@@ -199,6 +199,11 @@ void Win32Toolkit::checkTaskbar() {
     // Read again after the watch, which may itself have hidden the Start button: the shell
     // showing it again afterwards is then a change.
     mark_ = TaskbarMark::read(watchedBar_, watchedStart_);
+}
+
+void Win32Toolkit::boxClosed() {
+    if (underWine_ && watchedBar_)
+        app_.checkSoon(true);
 }
 
 void Win32Toolkit::followColours() {

@@ -27,8 +27,9 @@ class ApplicationWindow : public WindowBase {
     // Runs the check once a second, with leeway for the system to group the wake-up
     // with others, while `on`; else only on events.
     void checkOften(bool on);
-    // Runs the check once, half a second from now, unless such a run is already waiting.
-    void checkSoon();
+    // Runs the check once, half a second from now, unless such a run is already waiting;
+    // `again` moves a waiting run to half a second from now.
+    void checkSoon(bool again = false);
     // One run of onDue, delayMs from now; a later call replaces it, an empty onDue cancels it.
     void runOnceAfter(int delayMs, std::function<void()> onDue);
 
@@ -88,6 +89,9 @@ class Win32Toolkit : public ui::Toolkit {
     void followTaskbar();
     // The fallback check where no events come: follows the taskbar only when it changed.
     void checkTaskbar();
+    // A message box of the program has closed: under Wine the shell lays out its taskbar once
+    // more, and nothing tells of it.
+    void boxClosed();
     // The colours of the system or the taskbar may have changed.
     void followColours();
     void screenChanged();
